@@ -1,0 +1,103 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "globals.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    fillKeywordLists();
+    setWindowTitle(QCoreApplication::applicationName());
+    switchLanguage(ui->actionDefault);
+
+    const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    preferenceFilePath = dataDir.absoluteFilePath(QCoreApplication::applicationName() + preferenceFileSuffix);
+    if (!dataDir.exists())
+        dataDir.mkpath(dataDir.absolutePath());
+    readPreferenceFile(preferenceFilePath);
+    changeLanguage();
+    fillOptionLists();
+    applyDefaultSettings();
+    selectAllOptions();
+}
+
+MainWindow::~MainWindow()
+{
+    writePreferenceFile(preferenceFilePath);
+    delete ui;
+}
+
+void MainWindow::on_action_Quit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionDefault_triggered()
+{
+    switchLanguage(ui->actionDefault);
+}
+
+void MainWindow::on_action_English_triggered()
+{
+    switchLanguage(ui->action_English);
+}
+
+void MainWindow::on_action_Fran_ais_triggered()
+{
+    switchLanguage(ui->action_Fran_ais);
+}
+
+void MainWindow::on_action_Generate_Configuration_File_triggered()
+{
+    generateConfigurationFile();
+}
+
+void MainWindow::on_action_Import_Configuration_File_triggered()
+{
+    importConfigurationFile();
+}
+
+void MainWindow::on_action_Generate_Configuration_File_ToolBar_triggered()
+{
+    generateConfigurationFile();
+}
+
+void MainWindow::on_action_Import_Configuration_File_Toolbar_triggered()
+{
+    importConfigurationFile();
+}
+
+void MainWindow::on_actionDefault_settings_triggered()
+{
+    applyDefaultSettings();
+}
+
+void MainWindow::on_actionDefault_settings_ToolBar_triggered()
+{
+    applyDefaultSettings();
+}
+
+void MainWindow::on_action_Select_All_Options_triggered()
+{
+    selectAllOptions();
+}
+
+void MainWindow::on_action_Unselect_All_options_triggered()
+{
+    unselectAllOptions();
+}
+
+void MainWindow::on_action_Select_All_Options_Toolbar_triggered()
+{
+    selectAllOptions();
+}
+
+void MainWindow::on_action_Unselect_All_options_Toolbar_triggered()
+{
+    unselectAllOptions();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "options/optioncatalogue.h"
+
+#include <QMainWindow>
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private slots:
+    void on_action_Quit_triggered();
+    void on_action_About_triggered();
+    void on_actionContact_Technical_Support_triggered();
+    void on_actionHalvex_Home_Page_triggered();
+    void on_actionDefault_triggered();
+    void on_action_English_triggered();
+    void on_action_Fran_ais_triggered();
+    void on_action_Generate_Configuration_File_triggered();
+    void on_action_Import_Configuration_File_triggered();
+    void on_action_Generate_Configuration_File_ToolBar_triggered();
+    void on_action_Import_Configuration_File_Toolbar_triggered();
+    void on_actionDefault_settings_triggered();
+    void on_actionDefault_settings_ToolBar_triggered();
+    void on_action_Select_All_Options_triggered();
+    void on_action_Unselect_All_options_triggered();
+    void on_action_Select_All_Options_Toolbar_triggered();
+    void on_action_Unselect_All_options_Toolbar_triggered();
+
+private:
+    // Option rows (options/)
+    void fillKeywordLists();
+    void fillOptionLists();
+    void applyDefaultSettings();
+    void selectAllOptions();
+    void unselectAllOptions();
+    Options::OptionStates optionStates() const;
+    void setOptionStates(const Options::OptionStates &states);
+
+    // Configuration file (configfile/)
+    void generateConfigurationFile();
+    void writeConfigurationFile(const QString &path);
+    void importConfigurationFile();
+    void readConfigurationFile(const QString &path);
+
+    // Interface language and preferences (language/)
+    void switchLanguage(QAction *chosen);
+    void uncheckLanguageActions();
+    void changeLanguage();
+    void readPreferenceFile(QString path);
+    void writePreferenceFile(QString path);
+
+    Ui::MainWindow *ui;
+};

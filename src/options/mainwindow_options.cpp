@@ -1,0 +1,148 @@
+// The option rows of the main window: filling their lists, defaults, ticks, and
+// moving their state to and from the catalogue's plain values.
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/globals.h"
+
+#include <QAbstractItemView>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+namespace {
+
+// The widgets of each row, in row order; exactly one editor per row.
+struct RowWidgets {
+    QCheckBox *Ui::MainWindow::*include;
+    QSpinBox *Ui::MainWindow::*spinBox;
+    QComboBox *Ui::MainWindow::*comboBox;
+};
+
+using U = Ui::MainWindow;
+const RowWidgets rowWidgets[Options::OptionCount] = {
+    {&U::checkBox_ID, &U::spinBox_ID, nullptr},
+    {&U::checkBox_Volume, &U::spinBox_Volume, nullptr},
+    {&U::checkBox_Power, nullptr, &U::comboBox_Power},
+    {&U::checkBox_Monitor, nullptr, &U::comboBox_Monitor},
+    {&U::checkBox_Boot, &U::spinBox_Boot, nullptr},
+    {&U::checkBox_Input01, nullptr, &U::comboBox_Input01},
+    {&U::checkBox_Input02, nullptr, &U::comboBox_Input02},
+    {&U::checkBox_Input03, nullptr, &U::comboBox_Input03},
+    {&U::checkBox_Input04, nullptr, &U::comboBox_Input04},
+    {&U::checkBox_Input05, nullptr, &U::comboBox_Input05},
+    {&U::checkBox_Input06, nullptr, &U::comboBox_Input06},
+    {&U::checkBox_Input07, nullptr, &U::comboBox_Input07},
+    {&U::checkBox_Input08, nullptr, &U::comboBox_Input08},
+    {&U::checkBox_Input09, nullptr, &U::comboBox_Input09},
+    {&U::checkBox_Input10, nullptr, &U::comboBox_Input10},
+    {&U::checkBox_Input11, nullptr, &U::comboBox_Input11},
+    {&U::checkBox_Input12, nullptr, &U::comboBox_Input12},
+    {&U::checkBox_Input13, nullptr, &U::comboBox_Input13},
+    {&U::checkBox_Input14, nullptr, &U::comboBox_Input14},
+    {&U::checkBox_Input15, nullptr, &U::comboBox_Input15},
+    {&U::checkBox_Button1, nullptr, &U::comboBox_Button1},
+    {&U::checkBox_Button2, nullptr, &U::comboBox_Button2},
+    {&U::checkBox_Baudrate, nullptr, &U::comboBox_Baudrate},
+};
+
+// A combo box at its default size policy measures every item whenever its size
+// hint is needed; with 2007 items in 17 boxes that dominates start-up. Measure the
+// items once per fill instead and make that the box's minimum width, so the box is
+// still wide enough for its longest item.
+void fitToLongestItem(QComboBox *box, const QStringList &items)
+{
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (const QString &item : items)
+        widest = qMax(widest, metrics.horizontalAdvance(item));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QSize contents(widest, metrics.height());
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width());
+}
+
+void fillList(QComboBox *box, const QStringList &items)
+{
+    box->clear();
+    box->insertItems(0, items);
+    fitToLongestItem(box, items);
+}
+
+} // namespace
+
+void MainWindow::fillKeywordLists()
+{
+    optionKeywords.append(Options::optionKeywordTable());
+    functionKeywords.append(Options::functionKeywordTable());
+}
+
+void MainWindow::fillOptionLists()
+{
+    using Options::ValueKind;
+    // The function list is built once and handed to all 17 function boxes.
+    const QStringList functions = Options::functionItemList();
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const RowWidgets &row = rowWidgets[r];
+        if (!row.comboBox)
+            continue;
+        switch (Options::catalogue()[r].kind) {
+        case ValueKind::Power:
+            fillList(ui->*row.comboBox, Options::powerItemList());
+            break;
+        case ValueKind::Monitoring:
+            fillList(ui->*row.comboBox, Options::monitoringItemList());
+            break;
+        case ValueKind::Baudrate:
+            fillList(ui->*row.comboBox, Options::baudrateItemList());
+            break;
+        default:
+            fillList(ui->*row.comboBox, functions);
+            break;
+        }
+    }
+}
+
+void MainWindow::applyDefaultSettings()
+{
+    Options::OptionStates states = optionStates();
+    for (int r = 0; r < Options::OptionCount; ++r)
+        states[r].value = Options::catalogue()[r].defaultValue;
+    setOptionStates(states);
+}
+
+void MainWindow::selectAllOptions()
+{
+    for (const RowWidgets &row : rowWidgets)
+        (ui->*row.include)->setChecked(true);
+}
+
+void MainWindow::unselectAllOptions()
+{
+    for (const RowWidgets &row : rowWidgets)
+        (ui->*row.include)->setChecked(false);
+}
+
+Options::OptionStates MainWindow::optionStates() const
+{
+    Options::OptionStates states;
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const RowWidgets &row = rowWidgets[r];
+        states[r].included = (ui->*row.include)->isChecked();
+        states[r].value = row.spinBox ? (ui->*row.spinBox)->value() : (ui->*row.comboBox)->currentIndex();
+    }
+    return states;
+}
+
+void MainWindow::setOptionStates(const Options::OptionStates &states)
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const RowWidgets &row = rowWidgets[r];
+        (ui->*row.include)->setChecked(states[r].included);
+        if (row.spinBox)
+            (ui->*row.spinBox)->setValue(states[r].value);
+        else
+            (ui->*row.comboBox)->setCurrentIndex(states[r].value);
+    }
+}
