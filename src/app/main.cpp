@@ -1,13 +1,11 @@
+#include "applicationidentity.h"
 #include "mainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Quillary"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0.0"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Halvex"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("https://www.halvex.example"));
+    setApplicationIdentity();
 
     QApplication app(argc, argv);
     int exitCode = 0;

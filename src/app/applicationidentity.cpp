@@ -1,0 +1,11 @@
+#include "applicationidentity.h"
+
+#include <QCoreApplication>
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quillary"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2.0.0"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Halvex"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("https://www.halvex.example"));
+}
