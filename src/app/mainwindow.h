@@ -16,6 +16,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The 23 option rows as plain values, in row order.
+    Options::OptionStates optionStates() const;
+    void setOptionStates(const Options::OptionStates &states);
+
 private slots:
     void on_action_Quit_triggered();
     void on_action_About_triggered();
@@ -42,8 +46,6 @@ private:
     void applyDefaultSettings();
     void selectAllOptions();
     void unselectAllOptions();
-    Options::OptionStates optionStates() const;
-    void setOptionStates(const Options::OptionStates &states);
 
     // Configuration file (configfile/)
     void generateConfigurationFile();

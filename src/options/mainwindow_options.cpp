@@ -72,10 +72,14 @@ void fillList(QComboBox *box, const QStringList &items)
 
 } // namespace
 
+// The lists are process-wide: a second window in the same process must not
+// append them again.
 void MainWindow::fillKeywordLists()
 {
-    optionKeywords.append(Options::optionKeywordTable());
-    functionKeywords.append(Options::functionKeywordTable());
+    if (optionKeywords.isEmpty())
+        optionKeywords.append(Options::optionKeywordTable());
+    if (functionKeywords.isEmpty())
+        functionKeywords.append(Options::functionKeywordTable());
 }
 
 void MainWindow::fillOptionLists()
