@@ -48,9 +48,9 @@ const RowWidgets rowWidgets[Options::OptionCount] = {
 
 // A combo box at its default size policy measures every item whenever its size
 // hint is needed; with 2007 items in 17 boxes that dominates start-up. Measure the
-// items once per fill instead and make that the box's minimum width, so the box is
-// still wide enough for its longest item.
-void fitToLongestItem(QComboBox *box, const QStringList &items)
+// items once per fill instead and make that the boxes' minimum width, so each box
+// is still wide enough for its longest item.
+int widthForItems(const QComboBox *box, const QStringList &items)
 {
     const QFontMetrics metrics(box->font());
     int widest = 0;
@@ -59,15 +59,20 @@ void fitToLongestItem(QComboBox *box, const QStringList &items)
     QStyleOptionComboBox option;
     option.initFrom(box);
     const QSize contents(widest, metrics.height());
+    return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width();
+}
+
+void setFixedContents(QComboBox *box, int width)
+{
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width());
+    box->setMinimumWidth(width);
 }
 
 void fillList(QComboBox *box, const QStringList &items)
 {
     box->clear();
     box->insertItems(0, items);
-    fitToLongestItem(box, items);
+    setFixedContents(box, widthForItems(box, items));
 }
 
 } // namespace
@@ -85,24 +90,35 @@ void MainWindow::fillKeywordLists()
 void MainWindow::fillOptionLists()
 {
     using Options::ValueKind;
-    // The function list is built once and handed to all 17 function boxes.
+    // The 17 function boxes offer the same 2007 items: they share one list model,
+    // filled once here, and each keeps its own current item.
     const QStringList functions = Options::functionItemList();
+    QComboBox *functionBox = nullptr;
+    int functionWidth = 0;
     for (int r = 0; r < Options::OptionCount; ++r) {
-        const RowWidgets &row = rowWidgets[r];
-        if (!row.comboBox)
+        QComboBox *box = rowWidgets[r].comboBox ? ui->*rowWidgets[r].comboBox : nullptr;
+        if (!box)
             continue;
         switch (Options::catalogue()[r].kind) {
         case ValueKind::Power:
-            fillList(ui->*row.comboBox, Options::powerItemList());
+            fillList(box, Options::powerItemList());
             break;
         case ValueKind::Monitoring:
-            fillList(ui->*row.comboBox, Options::monitoringItemList());
+            fillList(box, Options::monitoringItemList());
             break;
         case ValueKind::Baudrate:
-            fillList(ui->*row.comboBox, Options::baudrateItemList());
+            fillList(box, Options::baudrateItemList());
             break;
         default:
-            fillList(ui->*row.comboBox, functions);
+            if (!functionBox) {
+                functionBox = box;
+                box->clear();
+                box->insertItems(0, functions);
+                functionWidth = widthForItems(box, functions);
+            } else if (box->model() != functionBox->model()) {
+                box->setModel(functionBox->model());
+            }
+            setFixedContents(box, functionWidth);
             break;
         }
     }

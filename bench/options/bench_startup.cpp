@@ -1,0 +1,115 @@
+// Start-up benchmark: time from process start to the first painted frame of the
+// real main window, against an empty QMainWindow of the same size, both measured
+// in this run as child processes, alternately. Also times the refill of the option
+// lists as done by a language change.
+//
+// Usage: bench_startup [rounds]      (children are started as: bench_startup --child real|empty)
+#include "app/applicationidentity.h"
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Quits at the first paint of the watched window.
+class FirstFrame : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+    bool seen = false;
+};
+
+int runChild(int argc, char **argv, bool real)
+{
+    setApplicationIdentity();
+    QApplication app(argc, argv);
+    FirstFrame watcher;
+    QMainWindow *window = real ? new MainWindow : new QMainWindow;
+    if (!real)
+        window->resize(520, 640);
+    window->installEventFilter(&watcher);
+    window->show();
+    app.exec();
+    std::puts("frame");
+    std::fflush(stdout);
+    delete window;
+    return watcher.seen ? 0 : 1;
+}
+
+double timeChild(const QString &self, const QString &mode)
+{
+    QProcess child;
+    QElapsedTimer clock;
+    clock.start();
+    child.start(self, {QStringLiteral("--child"), mode});
+    child.waitForReadyRead(30000);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    child.waitForFinished(30000);
+    if (!child.readAll().contains("frame")) {
+        std::fprintf(stderr, "child %s did not show a frame\n", qPrintable(mode));
+        return -1;
+    }
+    return ms;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double refillMs(int argc, char **argv)
+{
+    setApplicationIdentity();
+    QApplication app(argc, argv);
+    MainWindow window;
+    QAction *english = window.findChild<QAction *>(QStringLiteral("action_English"));
+    std::vector<double> times;
+    for (int i = 0; i < 20; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        english->trigger();   // translation, retranslation, fillOptionLists, applyDefaultSettings
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv, qstrcmp(argv[2], "real") == 0);
+
+    const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString self = QString::fromLocal8Bit(argv[0]);
+    std::vector<double> empty, real;
+    timeChild(self, QStringLiteral("real"));   // warm the file cache
+    for (int i = 0; i < rounds; ++i) {
+        empty.push_back(timeChild(self, QStringLiteral("empty")));
+        real.push_back(timeChild(self, QStringLiteral("real")));
+    }
+    const double e = median(empty), r = median(real);
+    std::printf("start to first frame, median of %d: empty QMainWindow %.1f ms, Quillary %.1f ms, ratio %.2f (goal <= 3)\n",
+                rounds, e, r, r / e);
+    std::printf("language change incl. fillOptionLists + applyDefaultSettings, median of 20: %.2f ms\n",
+                refillMs(argc, argv));
+    return 0;
+}
