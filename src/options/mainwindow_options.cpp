@@ -47,9 +47,9 @@ const RowWidgets rowWidgets[Options::OptionCount] = {
 };
 
 // A combo box at its default size policy measures every item whenever its size
-// hint is needed; with 2007 items in 17 boxes that dominates start-up. Measure the
-// items once per fill instead and make that the boxes' minimum width, so each box
-// is still wide enough for its longest item.
+// hint is needed; with 2007 items in 17 boxes that dominates start-up. Measure once
+// per fill instead and make that the boxes' minimum width, so each box is still
+// wide enough for its longest item.
 int widthForItems(const QComboBox *box, const QStringList &items)
 {
     const QFontMetrics metrics(box->font());
@@ -114,7 +114,7 @@ void MainWindow::fillOptionLists()
                 functionBox = box;
                 box->clear();
                 box->insertItems(0, functions);
-                functionWidth = widthForItems(box, functions);
+                functionWidth = widthForItems(box, Options::functionItemWidthSamples());
             } else if (box->model() != functionBox->model()) {
                 box->setModel(functionBox->model());
             }

@@ -122,6 +122,20 @@ int functionIndexAtStart(QStringView text)
     return -1;
 }
 
+namespace {
+
+QString folderWord()
+{
+    return QCoreApplication::translate("MainWindow", "Folder ");
+}
+
+QString serialCommandWord()
+{
+    return QCoreApplication::translate("MainWindow", "Serial command ");
+}
+
+} // namespace
+
 QStringList functionItemList()
 {
     QStringList items;
@@ -129,13 +143,27 @@ QStringList functionItemList()
     for (const char *text : namedFunctionTexts)
         items.append(tr(text));
     // Only the word is translated, never the number.
-    const QString folder = QCoreApplication::translate("MainWindow", "Folder ");
+    const QString folder = folderWord();
     for (int n = 0; n <= 999; ++n)
         items.append(folder + threeDigits(n));
-    const QString serial = QCoreApplication::translate("MainWindow", "Serial command ");
+    const QString serial = serialCommandWord();
     for (int n = 1; n <= 999; ++n)
         items.append(serial + threeDigits(n));
     return items;
+}
+
+QStringList functionItemWidthSamples()
+{
+    QStringList samples;
+    for (const char *text : namedFunctionTexts)
+        samples.append(tr(text));
+    // A number is never wider than three times its widest digit.
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString number(3, QLatin1Char('0' + digit));
+        samples.append(folderWord() + number);
+        samples.append(serialCommandWord() + number);
+    }
+    return samples;
 }
 
 QStringList powerItemList()
