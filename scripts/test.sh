@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up on a fresh Debian 12 machine and runs every test:
 #  1. a build with warnings as errors, and all tests headless;
-#  2. a build with AddressSanitizer and UndefinedBehaviorSanitizer, and all tests again.
+#  2. the Debian package: built, installed with apt-get, started, removed (as root only);
+#  3. a build with AddressSanitizer and UndefinedBehaviorSanitizer, and all tests again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,13 @@ echo "== Build with warnings as errors"
 cmake -S . -B build-ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLARY_WERROR=ON
 cmake --build build-ci -j"$jobs"
 (cd build-ci && ctest --output-on-failure -j"$jobs")
+
+echo "== Debian package"
+if [ "$(id -u)" -eq 0 ]; then
+    packaging/test-deb.sh build-ci
+else
+    echo "skipped: installing the package needs root"
+fi
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLARY_WERROR=ON -DQUILLARY_SANITIZE=ON -DQUILLARY_BUILD_BENCH=OFF
