@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language/preferencefile.h"
 #include "options/optioncatalogue.h"
 
 #include <QMainWindow>
@@ -59,6 +60,8 @@ private:
     void changeLanguage();
     void readPreferenceFile(QString path);
     void writePreferenceFile(QString path);
+    Preferences::Language checkedLanguage() const;
+    QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
 };

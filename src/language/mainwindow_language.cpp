@@ -2,6 +2,34 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/globals.h"
+#include "language/preferencefile.h"
+#include "language/translationlookup.h"
+
+namespace {
+
+Preferences::FileFormat preferenceFormat()
+{
+    return {playerModelCode, preferenceFileVersion, preferenceFileTitle, defaultLanguageName,
+            preferenceFileSuffix};
+}
+
+// The system's own language for the Default choice.
+QString localeName(Preferences::Language language)
+{
+    switch (language) {
+    case Preferences::Language::English:
+        return localeEnglish.name();
+    case Preferences::Language::French:
+        return localeFrench.name();
+    case Preferences::Language::Default:
+        break;
+    }
+    return QLocale::system().name();
+}
+
+} // namespace
+
 // Every language command runs the same routine; the option values go back to
 // their defaults because the lists are refilled, while the ticks stay.
 void MainWindow::switchLanguage(QAction *chosen)
@@ -22,15 +50,51 @@ void MainWindow::uncheckLanguageActions()
 
 void MainWindow::changeLanguage()
 {
+    const QString fileName = translationFilePrefix + Translation::languageCode(localeName(checkedLanguage()));
+    QCoreApplication::removeTranslator(&appTranslator);
+    if (Translation::loadFromFolders(appTranslator, fileName, Translation::searchFolders()))
+        QCoreApplication::installTranslator(&appTranslator);
+    // The form carries a title of its own; the window keeps the application name.
+    const QString title = windowTitle();
     ui->retranslateUi(this);
+    setWindowTitle(title);
+}
+
+// French is tested last, so it wins should both marks be set.
+Preferences::Language MainWindow::checkedLanguage() const
+{
+    Preferences::Language language = Preferences::Language::Default;
+    if (ui->action_English->isChecked())
+        language = Preferences::Language::English;
+    if (ui->action_Fran_ais->isChecked())
+        language = Preferences::Language::French;
+    return language;
+}
+
+QAction *MainWindow::languageAction(Preferences::Language language) const
+{
+    switch (language) {
+    case Preferences::Language::English:
+        return ui->action_English;
+    case Preferences::Language::French:
+        return ui->action_Fran_ais;
+    case Preferences::Language::Default:
+        break;
+    }
+    return ui->actionDefault;
 }
 
 void MainWindow::readPreferenceFile(QString path)
 {
-    Q_UNUSED(path);
+    const std::optional<Preferences::Language> language = Preferences::readLanguage(path, preferenceFormat());
+    if (!language)
+        return;
+    uncheckLanguageActions();
+    languageAction(*language)->setChecked(true);
 }
 
 void MainWindow::writePreferenceFile(QString path)
 {
-    Q_UNUSED(path);
+    // Nothing to tell the user on the way out; an old file stays as it was.
+    Preferences::writeLanguage(path, checkedLanguage(), preferenceFormat());
 }

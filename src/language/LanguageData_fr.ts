@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutWindows</name>
+    <message>
+        <source>About</source>
+        <translation type="vanished">À propos</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="vanished">...</translation>
+    </message>
+    <message>
+        <source>Unkown OS</source>
+        <translation type="vanished">Système d&apos;exploitation inconnu</translation>
+    </message>
+    <message>
+        <source>Microsoft</source>
+        <translation type="vanished">Microsoft</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quillary 1.0.0</source>
+        <translation>Quillary 1.0.0</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID :</translation>
+    </message>
+    <message>
+        <source>Player ID (#ID)</source>
+        <translation>Identifiant du lecteur (#ID)</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume :</translation>
+    </message>
+    <message>
+        <source>Player digital volume (#VOLUME)</source>
+        <translation>Volume numérique du lecteur (#VOLUME)</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Énergie :</translation>
+    </message>
+    <message>
+        <source>Energy saving mode (#POWER)</source>
+        <translation>Mode d&apos;économie d&apos;énergie (#POWER)</translation>
+    </message>
+    <message>
+        <source>Monitoring:</source>
+        <translation>Surveillance :</translation>
+    </message>
+    <message>
+        <source>Serial monitoring mode (#RS_MONITORING)</source>
+        <translation>Mode de surveillance série (#RS_MONITORING)</translation>
+    </message>
+    <message>
+        <source>Boot:</source>
+        <translation>Démarrage :</translation>
+    </message>
+    <message>
+        <source>Default boot folder (#BOOT)</source>
+        <translation>Dossier de démarrage par défaut (#BOOT)</translation>
+    </message>
+    <message>
+        <source>Input 01:</source>
+        <translation>Entrée 01 :</translation>
+    </message>
+    <message>
+        <source>Input 1 function (#INPUT01)</source>
+        <translation>Fonction de l&apos;entrée 1 (#INPUT01)</translation>
+    </message>
+    <message>
+        <source>Input 02:</source>
+        <translation>Entrée 02 :</translation>
+    </message>
+    <message>
+        <source>Input 2 function (#INPUT02)</source>
+        <translation>Fonction de l&apos;entrée 2 (#INPUT02)</translation>
+    </message>
+    <message>
+        <source>Input 03:</source>
+        <translation>Entrée 03 :</translation>
+    </message>
+    <message>
+        <source>Input 3 function (#INPUT03)</source>
+        <translation>Fonction de l&apos;entrée 3 (#INPUT03)</translation>
+    </message>
+    <message>
+        <source>Input 04:</source>
+        <translation>Entrée 04 :</translation>
+    </message>
+    <message>
+        <source>Input 4 function (#INPUT04)</source>
+        <translation>Fonction de l&apos;entrée 4 (#INPUT04)</translation>
+    </message>
+    <message>
+        <source>Input 05:</source>
+        <translation>Entrée 05 :</translation>
+    </message>
+    <message>
+        <source>Input 5 function (#INPUT05)</source>
+        <translation>Fonction de l&apos;entrée 5 (#INPUT05)</translation>
+    </message>
+    <message>
+        <source>Input 06:</source>
+        <translation>Entrée 06 :</translation>
+    </message>
+    <message>
+        <source>Input 6 function (#INPUT06)</source>
+        <translation>Fonction de l&apos;entrée 6 (#INPUT06)</translation>
+    </message>
+    <message>
+        <source>Input 07:</source>
+        <translation>Entrée 07 :</translation>
+    </message>
+    <message>
+        <source>Input 7 function (#INPUT07)</source>
+        <translation>Fonction de l&apos;entrée 7 (#INPUT07)</translation>
+    </message>
+    <message>
+        <source>Input 08:</source>
+        <translation>Entrée 08 :</translation>
+    </message>
+    <message>
+        <source>Input 8 function (#INPUT08)</source>
+        <translation>Fonction de l&apos;entrée 8 (#INPUT08)</translation>
+    </message>
+    <message>
+        <source>Input 09:</source>
+        <translation>Entrée 09 :</translation>
+    </message>
+    <message>
+        <source>Input 9 function (#INPUT09)</source>
+        <translation>Fonction de l&apos;entrée 9 (#INPUT09)</translation>
+    </message>
+    <message>
+        <source>Input 10:</source>
+        <translation>Entrée 10 :</translation>
+    </message>
+    <message>
+        <source>Input 10 function (#INPUT10)</source>
+        <translation>Fonction de l&apos;entrée 10 (#INPUT10)</translation>
+    </message>
+    <message>
+        <source>Input 11:</source>
+        <translation>Entrée 11 :</translation>
+    </message>
+    <message>
+        <source>Input 11 function (#INPUT11)</source>
+        <translation>Fonction de l&apos;entrée 11 (#INPUT11)</translation>
+    </message>
+    <message>
+        <source>Input 12:</source>
+        <translation>Entrée 12 :</translation>
+    </message>
+    <message>
+        <source>Input 12 function (#INPUT12)</source>
+        <translation>Fonction de l&apos;entrée 12 (#INPUT12)</translation>
+    </message>
+    <message>
+        <source>Input 13:</source>
+        <translation>Entrée 13 :</translation>
+    </message>
+    <message>
+        <source>Input 13 function (#INPUT13)</source>
+        <translation>Fonction de l&apos;entrée 13 (#INPUT13)</translation>
+    </message>
+    <message>
+        <source>Input 14:</source>
+        <translation>Entrée 14 :</translation>
+    </message>
+    <message>
+        <source>Input 14 function (#INPUT14)</source>
+        <translation>Fonction de l&apos;entrée 14 (#INPUT14)</translation>
+    </message>
+    <message>
+        <source>Input 15:</source>
+        <translation>Entrée 15 :</translation>
+    </message>
+    <message>
+        <source>Input 15 function (#INPUT15)</source>
+        <translation>Fonction de l&apos;entrée 15 (#INPUT15)</translation>
+    </message>
+    <message>
+        <source>Button 1:</source>
+        <translation>Bouton 1 :</translation>
+    </message>
+    <message>
+        <source>Button 1 function (#BUTTON1)</source>
+        <translation>Fonction du bouton 1 (#BUTTON1)</translation>
+    </message>
+    <message>
+        <source>Button 2:</source>
+        <translation>Bouton 2 :</translation>
+    </message>
+    <message>
+        <source>Button 2 function (#BUTTON2)</source>
+        <translation>Fonction du bouton 2 (#BUTTON2)</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Serial port baudrate (#BAUDRATE)</source>
+        <translation>Débit du port série en bauds (#BAUDRATE)</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Chemin :</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Langues</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Contact technical support</source>
+        <translation>&amp;Contacter le support technique</translation>
+    </message>
+    <message>
+        <source>&amp;Halvex home page</source>
+        <translation>Site web d&apos;&amp;Halvex</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>Par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <source>&amp;Generate configuration file</source>
+        <translation>&amp;Générer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Import configuration file</source>
+        <translation>&amp;Importer un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Configuration File</source>
+        <translation>&amp;Générer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Importer un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Apply default settings</source>
+        <translation>&amp;Appliquer les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Apply Default Settings</source>
+        <translation>Appliquer les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Select all options</source>
+        <translation>&amp;Sélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect all options</source>
+        <translation>&amp;Désélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Select All Options</source>
+        <translation>Sélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Unselect All options</source>
+        <translation>Désélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Previous track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Next folder</source>
+        <translation>Dossier suivant</translation>
+    </message>
+    <message>
+        <source>Previous folder</source>
+        <translation>Dossier précédent</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Folder </source>
+        <translation>Dossier </translation>
+    </message>
+    <message>
+        <source>Serial command </source>
+        <translation>Commande série </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>No monitoring mode</source>
+        <translation>Aucune surveillance</translation>
+    </message>
+    <message>
+        <source>Daisy chain mode</source>
+        <translation>Mode chaînage</translation>
+    </message>
+    <message>
+        <source>Monitoring mode</source>
+        <translation>Mode surveillance</translation>
+    </message>
+    <message>
+        <source>Advanced monitoring mode</source>
+        <translation>Mode surveillance avancée</translation>
+    </message>
+    <message>
+        <source>Save Configuration File</source>
+        <translation type="vanished">Enregistrer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="vanished">Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Generate Configuration File</source>
+        <translation type="vanished">Générer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Create configuration file done!</source>
+        <translation type="vanished">Fichier de configuration créé !</translation>
+    </message>
+    <message>
+        <source>Impossible to create configuration file!</source>
+        <translation type="vanished">Impossible de créer le fichier de configuration !</translation>
+    </message>
+    <message>
+        <source>Open Configuration File</source>
+        <translation type="vanished">Ouvrir un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>The specified configuration file does not exist!</source>
+        <translation type="vanished">Le fichier de configuration indiqué n&apos;existe pas !</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be opened!</source>
+        <translation type="vanished">Le fichier de configuration indiqué ne peut pas être ouvert !</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation type="vanished">Fichier de configuration importé !</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="vanished">OK</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation type="vanished">ERREUR</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="vanished">Ligne</translation>
+    </message>
+    <message>
+        <source>Halvex support request (from:</source>
+        <translation type="vanished">Demande d&apos;assistance Halvex (de :</translation>
+    </message>
+    <message>
+        <source>( write here your question... )</source>
+        <translation type="vanished">( écrivez votre question ici... )</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,101 @@
+#include "preferencefile.h"
+
+#include "core/atomicsave.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+namespace Preferences {
+
+namespace {
+
+// The real file has about a hundred bytes; a larger one is not ours and is never
+// read whole, whatever it holds.
+constexpr qint64 MaxHeadBytes = 64 * 1024;
+
+#ifdef Q_OS_WIN
+const char lineEnd[] = "\r\n";
+#else
+const char lineEnd[] = "\n";
+#endif
+
+// Stored in English whatever the interface language.
+QString languageName(QLocale::Language language)
+{
+    return QLocale::languageToString(language);
+}
+
+QString lineAt(const QList<QByteArray> &lines, int index)
+{
+    if (index >= lines.size())
+        return QString();
+    QByteArray line = lines.at(index);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromLocal8Bit(line.constData(), line.size());   // NUL bytes included
+}
+
+} // namespace
+
+QString resolvedPath(const QString &path, const FileFormat &format)
+{
+    if (!path.isEmpty())
+        return path;
+    return QDir(QCoreApplication::applicationDirPath())
+        .absoluteFilePath(QCoreApplication::applicationName() + format.suffix);
+}
+
+std::optional<Language> parseLanguage(const QByteArray &head, const FileFormat &format)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    const QString signature = lineAt(lines, 0);
+    if (!signature.contains(format.modelCode) || !signature.contains(format.version))
+        return std::nullopt;
+    const QString value = lineAt(lines, 4);
+    if (value == languageName(QLocale::English))
+        return Language::English;
+    if (value == languageName(QLocale::French))
+        return Language::French;
+    return Language::Default;
+}
+
+std::optional<Language> readLanguage(const QString &path, const FileFormat &format)
+{
+    QFile file(resolvedPath(path, format));
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parseLanguage(file.read(MaxHeadBytes), format);
+}
+
+QByteArray fileContents(Language language, const FileFormat &format)
+{
+    QString value = format.defaultName;
+    if (language == Language::English)
+        value = languageName(QLocale::English);
+    else if (language == Language::French)
+        value = languageName(QLocale::French);
+
+    const QString name = QCoreApplication::applicationName();
+    const QStringList lines = {
+        format.modelCode + format.version,
+        name + QLatin1Char(' ') + format.title,
+        QStringLiteral("Generate by: ") + name + QLatin1Char(' ') + QCoreApplication::applicationVersion(),
+        QStringLiteral("*** Default Language:"),
+        value,
+    };
+    QByteArray contents;
+    for (const QString &line : lines)
+        contents += line.toLocal8Bit() + lineEnd;
+    return contents;
+}
+
+bool writeLanguage(const QString &path, Language language, const FileFormat &format)
+{
+    const QByteArray contents = fileContents(language, format);
+    return saveAtomically(resolvedPath(path, format),
+                          [&contents](QIODevice &device) { return writeAll(device, contents); });
+}
+
+} // namespace Preferences
