@@ -1,0 +1,111 @@
+// Time of one language switch (translation load, retranslateUi, refill of the 17
+// function lists and the others, defaults), against parts of it measured in the
+// same run. Goal: under 30 ms per switch.
+#include "app/applicationidentity.h"
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "language/translationlookup.h"
+#include "options/optioncatalogue.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Rounds = 40;
+
+// Milliseconds per call of `step`, over Rounds calls after one warm-up call.
+double perCall(const std::function<void(int)> &step)
+{
+    step(-1);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < Rounds; ++i)
+        step(i);
+    return timer.nsecsElapsed() / 1e6 / Rounds;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    setApplicationIdentity();
+    QStandardPaths::setTestModeEnabled(true);   // never touch the user's preferences
+    QApplication app(argc, argv);
+    QDir::setCurrent(QStringLiteral(QUILLARY_QM_DIR));
+
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    double fullSwitch = 0;
+    {
+        MainWindow window;
+        window.show();
+        QAction *french = window.findChild<QAction *>(QStringLiteral("action_Fran_ais"));
+        QAction *english = window.findChild<QAction *>(QStringLiteral("action_English"));
+        // Includes the language-change events the switch posts to every widget.
+        fullSwitch = perCall([&](int i) {
+            (i % 2 ? english : french)->trigger();
+            QCoreApplication::processEvents();
+        });
+    }
+    QDir(dataFolder).removeRecursively();
+
+    // The same translation swap and form texts, without the lists.
+    QMainWindow bare;
+    Ui::MainWindow form;
+    form.setupUi(&bare);
+    const QStringList folders = Translation::searchFolders();
+    const double retranslate = perCall([&](int i) {
+        QCoreApplication::removeTranslator(&appTranslator);
+        Translation::loadFromFolders(appTranslator, i % 2 ? QStringLiteral("LanguageData_en") : QStringLiteral("LanguageData_fr"), folders);
+        QCoreApplication::installTranslator(&appTranslator);
+        form.retranslateUi(&bare);
+        QCoreApplication::processEvents();
+    });
+
+    // The lists alone: built once, inserted into 17 boxes.
+    std::vector<QComboBox *> boxes(17);
+    for (QComboBox *&box : boxes)
+        box = new QComboBox(&bare);
+    const QStringList items = Options::functionItemList();
+    const double refill = perCall([&](int) {
+        for (QComboBox *box : boxes) {
+            box->clear();
+            box->insertItems(0, items);
+        }
+    });
+
+    // Measuring the width of every item of the 17 lists, as sizing each box to its
+    // longest item does.
+    const double measure = perCall([&](int) {
+        for (QComboBox *box : boxes) {
+            const QFontMetrics metrics(box->font());
+            int widest = 0;
+            for (const QString &item : items)
+                widest = qMax(widest, metrics.horizontalAdvance(item));
+            box->setMinimumWidth(widest);
+        }
+    });
+
+    std::printf("language switch (load, retranslateUi, 19 lists, defaults): %7.2f ms  (goal < 30 ms: %s)\n",
+                fullSwitch, fullSwitch < 30 ? "met" : "MISSED");
+    std::printf("  baseline, translation swap + form texts only:            %7.2f ms  (switch = %.1fx)\n",
+                retranslate, fullSwitch / retranslate);
+    std::printf("  baseline, 17 function lists inserted:                    %7.2f ms  (switch = %.1fx)\n",
+                refill, fullSwitch / refill);
+    std::printf("  measuring every item of the 17 lists:                    %7.2f ms  (%.0f%% of switch)\n",
+                measure, 100 * measure / fullSwitch);
+    return 0;
+}
