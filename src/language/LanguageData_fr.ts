@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Serial monitoring mode (#RS_MONITORING)</source>
-        <translation>Mode de surveillance série (#RS_MONITORING)</translation>
+        <translation>Mode série (#RS_MONITORING)</translation>
     </message>
     <message>
         <source>Boot:</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Input 1 function (#INPUT01)</source>
-        <translation>Fonction de l&apos;entrée 1 (#INPUT01)</translation>
+        <translation>Fonction (#INPUT01)</translation>
     </message>
     <message>
         <source>Input 02:</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Input 2 function (#INPUT02)</source>
-        <translation>Fonction de l&apos;entrée 2 (#INPUT02)</translation>
+        <translation>Fonction (#INPUT02)</translation>
     </message>
     <message>
         <source>Input 03:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Input 3 function (#INPUT03)</source>
-        <translation>Fonction de l&apos;entrée 3 (#INPUT03)</translation>
+        <translation>Fonction (#INPUT03)</translation>
     </message>
     <message>
         <source>Input 04:</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Input 4 function (#INPUT04)</source>
-        <translation>Fonction de l&apos;entrée 4 (#INPUT04)</translation>
+        <translation>Fonction (#INPUT04)</translation>
     </message>
     <message>
         <source>Input 05:</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Input 5 function (#INPUT05)</source>
-        <translation>Fonction de l&apos;entrée 5 (#INPUT05)</translation>
+        <translation>Fonction (#INPUT05)</translation>
     </message>
     <message>
         <source>Input 06:</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Input 6 function (#INPUT06)</source>
-        <translation>Fonction de l&apos;entrée 6 (#INPUT06)</translation>
+        <translation>Fonction (#INPUT06)</translation>
     </message>
     <message>
         <source>Input 07:</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Input 7 function (#INPUT07)</source>
-        <translation>Fonction de l&apos;entrée 7 (#INPUT07)</translation>
+        <translation>Fonction (#INPUT07)</translation>
     </message>
     <message>
         <source>Input 08:</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Input 8 function (#INPUT08)</source>
-        <translation>Fonction de l&apos;entrée 8 (#INPUT08)</translation>
+        <translation>Fonction (#INPUT08)</translation>
     </message>
     <message>
         <source>Input 09:</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Input 9 function (#INPUT09)</source>
-        <translation>Fonction de l&apos;entrée 9 (#INPUT09)</translation>
+        <translation>Fonction (#INPUT09)</translation>
     </message>
     <message>
         <source>Input 10:</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Input 10 function (#INPUT10)</source>
-        <translation>Fonction de l&apos;entrée 10 (#INPUT10)</translation>
+        <translation>Fonction (#INPUT10)</translation>
     </message>
     <message>
         <source>Input 11:</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Input 11 function (#INPUT11)</source>
-        <translation>Fonction de l&apos;entrée 11 (#INPUT11)</translation>
+        <translation>Fonction (#INPUT11)</translation>
     </message>
     <message>
         <source>Input 12:</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Input 12 function (#INPUT12)</source>
-        <translation>Fonction de l&apos;entrée 12 (#INPUT12)</translation>
+        <translation>Fonction (#INPUT12)</translation>
     </message>
     <message>
         <source>Input 13:</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Input 13 function (#INPUT13)</source>
-        <translation>Fonction de l&apos;entrée 13 (#INPUT13)</translation>
+        <translation>Fonction (#INPUT13)</translation>
     </message>
     <message>
         <source>Input 14:</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Input 14 function (#INPUT14)</source>
-        <translation>Fonction de l&apos;entrée 14 (#INPUT14)</translation>
+        <translation>Fonction (#INPUT14)</translation>
     </message>
     <message>
         <source>Input 15:</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Input 15 function (#INPUT15)</source>
-        <translation>Fonction de l&apos;entrée 15 (#INPUT15)</translation>
+        <translation>Fonction (#INPUT15)</translation>
     </message>
     <message>
         <source>Button 1:</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Button 1 function (#BUTTON1)</source>
-        <translation>Fonction du bouton 1 (#BUTTON1)</translation>
+        <translation>Fonction (#BUTTON1)</translation>
     </message>
     <message>
         <source>Button 2:</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Button 2 function (#BUTTON2)</source>
-        <translation>Fonction du bouton 2 (#BUTTON2)</translation>
+        <translation>Fonction (#BUTTON2)</translation>
     </message>
     <message>
         <source>Baudrate:</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>Serial port baudrate (#BAUDRATE)</source>
-        <translation>Débit du port série en bauds (#BAUDRATE)</translation>
+        <translation>Débit du port série (#BAUDRATE)</translation>
     </message>
     <message>
         <source>Path:</source>
@@ -348,19 +348,19 @@
     </message>
     <message>
         <source>No monitoring mode</source>
-        <translation>Aucune surveillance</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Daisy chain mode</source>
-        <translation>Mode chaînage</translation>
+        <translation>Chaînage</translation>
     </message>
     <message>
         <source>Monitoring mode</source>
-        <translation>Mode surveillance</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Advanced monitoring mode</source>
-        <translation>Mode surveillance avancée</translation>
+        <translation>Avancée</translation>
     </message>
     <message>
         <source>Save Configuration File</source>

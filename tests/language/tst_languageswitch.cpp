@@ -119,8 +119,8 @@ const QStringList englishTexts = {
     "Previous folder",
 };
 const QStringList frenchTexts = {
-    "ID :", "Fonction de l'entrée 4 (#INPUT04)", "Chemin :", "&Fichier", "&Quitter", "Par &défaut",
-    "Barre d'outils", "Désactivé", "Mode surveillance avancée", "Lecture", "Dossier 000",
+    "ID :", "Fonction (#INPUT04)", "Chemin :", "&Fichier", "&Quitter", "Par &défaut",
+    "Barre d'outils", "Désactivé", "Avancée", "Lecture", "Dossier 000",
     "Commande série 001", "38400", "Dossier précédent",
 };
 
