@@ -5,27 +5,23 @@
     <name>AboutWindows</name>
     <message>
         <source>About</source>
-        <translation type="vanished">About</translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="vanished">...</translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Unkown OS</source>
-        <translation type="vanished">Unkown OS</translation>
+        <translation>Unkown OS</translation>
     </message>
     <message>
         <source>Microsoft</source>
-        <translation type="vanished">Microsoft</translation>
+        <translation>Microsoft</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Quillary 1.0.0</source>
-        <translation>Quillary 1.0.0</translation>
-    </message>
     <message>
         <source>ID:</source>
         <translation>ID:</translation>
@@ -411,12 +407,16 @@
         <translation type="vanished">Line</translation>
     </message>
     <message>
+        <source>%1 more report lines are not shown.</source>
+        <translation type="vanished">%1 more report lines are not shown.</translation>
+    </message>
+    <message>
         <source>Halvex support request (from:</source>
-        <translation type="vanished">Halvex support request (from:</translation>
+        <translation>Halvex support request (from:</translation>
     </message>
     <message>
         <source>( write here your question... )</source>
-        <translation type="vanished">( write here your question... )</translation>
+        <translation>( write here your question... )</translation>
     </message>
 </context>
 </TS>

@@ -5,27 +5,23 @@
     <name>AboutWindows</name>
     <message>
         <source>About</source>
-        <translation type="vanished">À propos</translation>
+        <translation>À propos de</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="vanished">...</translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Unkown OS</source>
-        <translation type="vanished">Système d&apos;exploitation inconnu</translation>
+        <translation>Système d&apos;exploitation inconnu</translation>
     </message>
     <message>
         <source>Microsoft</source>
-        <translation type="vanished">Microsoft</translation>
+        <translation>Microsoft</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Quillary 1.0.0</source>
-        <translation>Quillary 1.0.0</translation>
-    </message>
     <message>
         <source>ID:</source>
         <translation>ID :</translation>
@@ -411,12 +407,16 @@
         <translation type="vanished">Ligne</translation>
     </message>
     <message>
+        <source>%1 more report lines are not shown.</source>
+        <translation type="vanished">%1 autres lignes du rapport ne sont pas affichées.</translation>
+    </message>
+    <message>
         <source>Halvex support request (from:</source>
-        <translation type="vanished">Demande d&apos;assistance Halvex (de :</translation>
+        <translation>Demande d&apos;assistance Halvex (de :</translation>
     </message>
     <message>
         <source>( write here your question... )</source>
-        <translation type="vanished">( écrivez votre question ici... )</translation>
+        <translation>( écrivez votre question ici... )</translation>
     </message>
 </context>
 </TS>

@@ -54,10 +54,7 @@ void MainWindow::changeLanguage()
     QCoreApplication::removeTranslator(&appTranslator);
     if (Translation::loadFromFolders(appTranslator, fileName, Translation::searchFolders()))
         QCoreApplication::installTranslator(&appTranslator);
-    // The form carries a title of its own; the window keeps the application name.
-    const QString title = windowTitle();
     ui->retranslateUi(this);
-    setWindowTitle(title);
 }
 
 // French is tested last, so it wins should both marks be set.

@@ -110,18 +110,21 @@ QStringList visibleTexts(const MainWindow &window)
         item("comboBox_Button2", 1008),
         item("comboBox_Baudrate", 2),
         QCoreApplication::translate("MainWindow", "Previous folder"),
+        QCoreApplication::translate("MainWindow", "( write here your question... )"),
+        QCoreApplication::translate("AboutWindows", "About"),
     };
 }
 
 const QStringList englishTexts = {
     "ID:", "Input 4 function (#INPUT04)", "Path:", "&File", "&Exit", "&Default", "toolBar",
     "Off", "Advanced monitoring mode", "Play", "Folder 000", "Serial command 001", "38400",
-    "Previous folder",
+    "Previous folder", "( write here your question... )", "About",
 };
 const QStringList frenchTexts = {
     "ID :", "Fonction (#INPUT04)", "Chemin :", "&Fichier", "&Quitter", "Par &défaut",
     "Barre d'outils", "Désactivé", "Avancée", "Lecture", "Dossier 000",
-    "Commande série 001", "38400", "Dossier précédent",
+    "Commande série 001", "38400", "Dossier précédent", "( écrivez votre question ici... )",
+    "À propos de",
 };
 
 QString dataFolder()
