@@ -17,9 +17,8 @@
 
 namespace {
 
-// Up to this many report lines the box shows the report itself; beyond, the report
-// goes into a scrollable view so that the box still fits on the screen.
-constexpr int ShortReportLines = 30;
+// A report longer than this never fits on a screen; it is not even tried in the box.
+constexpr int MaxReportLinesInBox = 100;
 
 // Puts `view` between the box's text and its buttons, across the whole box.
 void insertAboveButtons(QMessageBox &box, QWidget *view)
@@ -37,13 +36,16 @@ void insertAboveButtons(QMessageBox &box, QWidget *view)
     grid->addWidget(buttons, row + 1, column, rowSpan, columnSpan);
 }
 
-void showReport(QMessageBox &box, const ConfigReader::Report &report)
+// The report stands in the box as long as the box fits on the screen; beyond, it
+// goes into a scrollable view in the box, so that the OK button stays reachable.
+void showReport(QMessageBox &box, const ConfigReader::Report &report, int screenHeight)
 {
     const QString closing = QStringLiteral("<br><b>") + MainWindow::tr("Import configuration file done!")
                             + QStringLiteral("</b></br>");
-    if (report.lines <= ShortReportLines) {
+    if (report.omitted == 0 && report.lines <= MaxReportLinesInBox) {
         box.setText(report.html + QStringLiteral("<br></br>") + closing);
-        return;
+        if (box.sizeHint().height() <= screenHeight * 4 / 5)
+            return;
     }
     box.setText(closing);
     QString html = report.html;
@@ -56,9 +58,8 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report)
     view->setObjectName(QStringLiteral("importReportView"));
     view->setHtml(html);
     const QFontMetrics metrics(view->font());
-    const int screenHeight = box.screen() ? box.screen()->availableGeometry().height() : 768;
     view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('-')) * 60,
-                         qMin(metrics.lineSpacing() * 25, screenHeight * 3 / 5));
+                         qMin(metrics.lineSpacing() * 25, screenHeight / 2));
     insertAboveButtons(box, view);
 }
 
@@ -115,7 +116,8 @@ void MainWindow::readConfigurationFile(const QString &path)
         const ConfigReader::Report report = loadConfigurationFile(file);
         file.close();
         box.setIcon(QMessageBox::Information);
-        showReport(box, report);   // after setIcon, which rebuilds the box's layout
+        // After setIcon, which rebuilds the box's layout.
+        showReport(box, report, screen()->availableGeometry().height());
     }
     box.exec();
 }
