@@ -57,7 +57,7 @@ private:
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
     void setConfigFilePath(const QString &path);
-    ConfigReader::Report loadConfigurationFile(QIODevice &file);
+    ConfigReader::Report loadConfigurationFile(QIODevice &file, int maxReportLines);
     friend class ImportBenchmark;   // times loadConfigurationFile without the modal box
 
     // Interface language and preferences (language/)

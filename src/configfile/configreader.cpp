@@ -41,6 +41,35 @@ const std::vector<KeyRule> &keyRules()
     return rules;
 }
 
+// Equal texts, compared from the end, where keys of the same length differ
+// ("#INPUT01:", "#INPUT02:", ...).
+bool sameKey(QStringView text, const QString &key)
+{
+    if (text.size() != key.size())
+        return false;
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        if (text[i] != key[int(i)])
+            return false;
+    }
+    return true;
+}
+
+// The rule whose key begins `line`, or null. A key ends with the only colon in it, so
+// a line begins with a key exactly when its text up to its first colon is that key;
+// comparing just that text is far cheaper than a prefix test per key.
+const KeyRule *ruleForLine(QStringView line)
+{
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return nullptr;
+    const QStringView key = line.left(colon + 1);
+    for (const KeyRule &rule : keyRules()) {
+        if (sameKey(key, rule.key))
+            return &rule;
+    }
+    return nullptr;
+}
+
 // Characters of the value field after a numeric key.
 int fieldWidth(ValueKind kind)
 {
@@ -85,9 +114,31 @@ int acceptedValue(ValueKind kind, quint32 parsed)
     return -1;
 }
 
-QString tr(const char *text)
+// The translated words of the report, looked up once per file rather than per line.
+struct ReportWords {
+    QString ok = QCoreApplication::translate("MainWindow", "OK");
+    QString error = QCoreApplication::translate("MainWindow", "ERROR");
+    QString line = QCoreApplication::translate("MainWindow", "Line");
+};
+
+void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report, const ReportWords &words)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    static const QString dashes(30, QLatin1Char('-'));
+    report += QLatin1String("<br>");
+    report += key;
+    report.append(dashes.constData(), qMax(0, dashes.size() - key.size()));
+    report += QLatin1String("> ");
+    if (ok) {
+        report += words.ok;
+    } else {
+        report += words.error;
+        report += QLatin1Char(' ');
+        report += words.line;
+        report += QLatin1Char('(');
+        report += QString::number(lineNumber);
+        report += QLatin1Char(')');
+    }
+    report += QLatin1String("</br>");
 }
 
 bool isAsciiDigit(QChar c)
@@ -95,19 +146,18 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-} // namespace
-
-bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
+// The parsers on a view of the line: the reader hands over lines without copying them.
+bool parseNumeric(QStringView line, const QString &key, int width, quint32 &value)
 {
     value = NoValue;
-    const QString trimmed = line.trimmed();
+    const QStringView trimmed = line.trimmed();
     if (!trimmed.startsWith(key))
         return false;
     // Everything but the digits of the field is dropped: "#ID: -5" reads as 5. The
     // field is at most 5 characters wide, so the number always fits.
     bool anyDigit = false;
     quint32 number = 0;
-    for (QChar c : QStringView(trimmed).mid(key.size(), width)) {
+    for (QChar c : trimmed.mid(key.size(), width)) {
         if (isAsciiDigit(c)) {
             number = number * 10 + quint32(c.unicode() - '0');
             anyDigit = true;
@@ -118,55 +168,66 @@ bool parseNumericOption(const QString &line, const QString &key, int width, quin
     return true;
 }
 
-bool parseFunctionOption(const QString &line, const QString &key, quint32 &position)
+bool parseFunction(QStringView line, const QString &key, quint32 &position)
 {
     position = NoValue;
-    const QString trimmed = line.trimmed();
+    const QStringView trimmed = line.trimmed();
     if (!trimmed.startsWith(key))
         return false;
-    const int index = Options::functionIndexAtStart(QStringView(trimmed).mid(key.size()));
+    const int index = Options::functionIndexAtStart(trimmed.mid(key.size()));
     if (index >= 0)
         position = quint32(index) + 1;
     return true;
 }
 
+// `line` comes trimmed.
+bool applyLine(QStringView line, qint64 lineNumber, Options::OptionStates &states, Report &report,
+               int maxReportLines, const ReportWords &words)
+{
+    const KeyRule *rule = ruleForLine(line);
+    if (!rule)
+        return false;
+    const ValueKind kind = Options::catalogue()[rule->row].kind;
+    quint32 parsed = NoValue;
+    if (kind == ValueKind::Function)
+        parseFunction(line, rule->key, parsed);
+    else
+        parseNumeric(line, rule->key, fieldWidth(kind), parsed);
+    Options::OptionValue &state = states[rule->row];
+    state.included = true;
+    const int value = acceptedValue(kind, parsed);
+    if (value >= 0)
+        state.value = value;
+    if (report.lines < maxReportLines) {
+        appendReportLine(rule->key, value >= 0, lineNumber, report.html, words);
+        ++report.lines;
+    } else {
+        ++report.omitted;
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
+{
+    return parseNumeric(line, key, width, value);
+}
+
+bool parseFunctionOption(const QString &line, const QString &key, quint32 &position)
+{
+    return parseFunction(line, key, position);
+}
+
 void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report)
 {
-    report += QLatin1String("<br>") + key.leftJustified(30, QLatin1Char('-')) + QLatin1String("> ");
-    if (ok)
-        report += tr("OK");
-    else
-        report += tr("ERROR") + QLatin1Char(' ') + tr("Line") + QLatin1Char('(') + QString::number(lineNumber) + QLatin1Char(')');
-    report += QLatin1String("</br>");
+    appendReportLine(key, ok, lineNumber, report, ReportWords());
 }
 
 bool applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report,
                int maxReportLines)
 {
-    if (!line.startsWith(QLatin1Char('#')))
-        return false;
-    for (const KeyRule &rule : keyRules()) {
-        const ValueKind kind = Options::catalogue()[rule.row].kind;
-        quint32 parsed = NoValue;
-        const bool matched = kind == ValueKind::Function
-                                 ? parseFunctionOption(line, rule.key, parsed)
-                                 : parseNumericOption(line, rule.key, fieldWidth(kind), parsed);
-        if (!matched)
-            continue;
-        Options::OptionValue &state = states[rule.row];
-        state.included = true;
-        const int value = acceptedValue(kind, parsed);
-        if (value >= 0)
-            state.value = value;
-        if (report.lines < maxReportLines) {
-            appendReportLine(rule.key, value >= 0, lineNumber, report.html);
-            ++report.lines;
-        } else {
-            ++report.omitted;
-        }
-        return true;
-    }
-    return false;
+    return applyLine(QStringView(line).trimmed(), lineNumber, states, report, maxReportLines, ReportWords());
 }
 
 Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxReportLines)
@@ -175,13 +236,15 @@ Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxR
     Report report;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
     std::unique_ptr<QTextDecoder> decoder;
-    QString line;            // the kept start of the current line
+    QString line;            // the kept start of a line that began in an earlier chunk
     bool lineOpen = false;   // characters read since the last line break
     bool leading = true;     // still in the line's leading white space
     qint64 lineNumber = 0;
-    const auto endLine = [&] {
-        applyLine(line.trimmed(), ++lineNumber, states, report, maxReportLines);
-        line.clear();
+    const ReportWords words;
+    // The leading white space was never kept; the end is trimmed here.
+    const auto endLine = [&](QStringView kept) {
+        applyLine(kept.trimmed(), ++lineNumber, states, report, maxReportLines, words);
+        line.resize(0);   // keeps the buffer for the next line
         lineOpen = false;
         leading = true;
     };
@@ -206,15 +269,19 @@ Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxR
                 piece = piece.mid(blanks);
                 leading = piece.isEmpty();
             }
-            line.append(piece.data(), int(qMin<qsizetype>(piece.size(), KeptLineLength - line.size())));
-            if (end < 0)
-                break;
-            endLine();
+            if (end >= 0 && line.isEmpty()) {
+                endLine(piece.left(KeptLineLength));   // the whole line is in this chunk
+            } else {
+                line.append(piece.data(), int(qMin<qsizetype>(piece.size(), KeptLineLength - line.size())));
+                if (end < 0)
+                    break;
+                endLine(line);
+            }
             rest = rest.mid(end + 1);
         }
     }
     if (lineOpen)
-        endLine();
+        endLine(line);
     return report;
 }
 

@@ -113,7 +113,7 @@ void MainWindow::readConfigurationFile(const QString &path)
         box.setText(tr("The specified configuration file cannot be opened!"));
         box.setIcon(QMessageBox::Warning);
     } else {
-        const ConfigReader::Report report = loadConfigurationFile(file);
+        const ConfigReader::Report report = loadConfigurationFile(file, ConfigReader::MaxReportLines);
         file.close();
         box.setIcon(QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.
@@ -129,14 +129,14 @@ void MainWindow::setConfigFilePath(const QString &path)
     ui->label_Generate_Path->setText(path);
 }
 
-ConfigReader::Report MainWindow::loadConfigurationFile(QIODevice &file)
+ConfigReader::Report MainWindow::loadConfigurationFile(QIODevice &file, int maxReportLines)
 {
     unselectAllOptions();
     applyDefaultSettings();
     // The lines go to plain values and the widgets are set once at the end: the
     // same result as setting them line by line, without the cost per line.
     Options::OptionStates states = optionStates();
-    const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
+    const ConfigReader::Report report = ConfigReader::readConfigFile(file, states, maxReportLines);
     setOptionStates(states);
     return report;
 }
