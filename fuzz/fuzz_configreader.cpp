@@ -2,11 +2,14 @@
 // a configuration file. Beyond crashes and undefined behaviour it checks that
 //  - every value handed to the window is one its editor can hold;
 //  - reading in bounded pieces gives what reading whole lines with a text stream
-//    gives (states and report);
+//    gives (states and report), for UTF-8 input: with a UTF-16 or UTF-32 byte order
+//    mark, a text stream on a text-mode device re-reads bytes after the dropped
+//    carriage returns, so it is no reference there;
 //  - the token lookup agrees with a scan over all 2007 tokens.
 #include "configfile/configreader.h"
 
 #include <QBuffer>
+#include <QTextCodec>
 #include <QTextStream>
 
 #include <cstdint>
@@ -76,11 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int r = 0; r < Options::OptionCount; ++r)
         require(editorTakes(Options::catalogue()[r].kind, states[r].value));
 
-    Options::OptionStates reference = Options::defaultStates(false);
-    const ConfigReader::Report referenceReport = readWholeLines(bytes, reference);
-    require(report.html == referenceReport.html && report.lines == referenceReport.lines);
-    for (int r = 0; r < Options::OptionCount; ++r)
-        require(states[r].included == reference[r].included && states[r].value == reference[r].value);
+    const QTextCodec *unicode = QTextCodec::codecForUtfText(bytes, nullptr);
+    if (!unicode || unicode->mibEnum() == 106) {
+        Options::OptionStates reference = Options::defaultStates(false);
+        const ConfigReader::Report referenceReport = readWholeLines(bytes, reference);
+        require(report.html == referenceReport.html && report.lines == referenceReport.lines);
+        for (int r = 0; r < Options::OptionCount; ++r)
+            require(states[r].included == reference[r].included && states[r].value == reference[r].value);
+    }
 
     const QString line = QString::fromUtf8(bytes.left(64)).prepend(QStringLiteral("#BUTTON1:"));
     quint32 position = 0;

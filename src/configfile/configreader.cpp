@@ -43,12 +43,12 @@ const std::vector<KeyRule> &keyRules()
 
 // Equal texts, compared from the end, where keys of the same length differ
 // ("#INPUT01:", "#INPUT02:", ...).
-bool sameKey(QStringView text, const QString &key)
+bool sameText(QStringView a, QStringView b)
 {
-    if (text.size() != key.size())
+    if (a.size() != b.size())
         return false;
-    for (qsizetype i = text.size() - 1; i >= 0; --i) {
-        if (text[i] != key[int(i)])
+    for (qsizetype i = a.size() - 1; i >= 0; --i) {
+        if (a[i] != b[i])
             return false;
     }
     return true;
@@ -64,7 +64,7 @@ const KeyRule *ruleForLine(QStringView line)
         return nullptr;
     const QStringView key = line.left(colon + 1);
     for (const KeyRule &rule : keyRules()) {
-        if (sameKey(key, rule.key))
+        if (sameText(key, rule.key))
             return &rule;
     }
     return nullptr;

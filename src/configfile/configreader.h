@@ -39,8 +39,9 @@ struct Report {
     qint64 omitted = 0;    // report lines beyond the limit, not kept
 };
 
-// Applies one line (already cut and trimmed) to `states` and reports it when it
-// carries an option. Returns whether it did.
+// Applies one line to `states` and reports it when it carries an option; only the
+// first KeptLineLength characters after its leading white space matter. Returns
+// whether it carried an option.
 bool applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report,
                int maxReportLines = MaxReportLines);
 

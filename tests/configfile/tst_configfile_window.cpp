@@ -7,6 +7,7 @@
 #include "randomstates.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
+#include "testfiles.h"
 #include "windowrows.h"
 
 #include <QFileDialog>
@@ -21,18 +22,6 @@
 namespace {
 
 const QString importDone = QStringLiteral("<br></br><br><b>Import configuration file done!</b></br>");
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString reportLine(const char *key, int errorLine = 0)
 {

@@ -1,6 +1,7 @@
 #include "configfile/configwriter.h"
 #include "core/atomicsave.h"
 #include "support/testapp.h"
+#include "testfiles.h"
 
 #include <QTemporaryDir>
 
@@ -27,18 +28,6 @@ protected:
 private:
     qint64 m_limit;
 };
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 using Ticked = QList<QPair<int, int>>;   // row, value
 
