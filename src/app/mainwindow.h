@@ -5,8 +5,14 @@
 
 #include <QMainWindow>
 
+class QIODevice;
+
 namespace Ui {
 class MainWindow;
+}
+
+namespace ConfigReader {
+struct Report;
 }
 
 class MainWindow : public QMainWindow
@@ -53,6 +59,9 @@ private:
     void writeConfigurationFile(const QString &path);
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
+    void setConfigFilePath(const QString &path);
+    ConfigReader::Report loadConfigurationFile(QIODevice &file, int maxReportLines);
+    friend class ImportBenchmark;   // times loadConfigurationFile without the modal box
 
     // Interface language and preferences (language/)
     void switchLanguage(QAction *chosen);

@@ -2,20 +2,141 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/globals.h"
+#include "configfile/configreader.h"
+#include "configfile/configwriter.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTextBrowser>
+
+namespace {
+
+// A report longer than this never fits on a screen; it is not even tried in the box.
+constexpr int MaxReportLinesInBox = 100;
+
+// Puts `view` between the box's text and its buttons, across the whole box.
+void insertAboveButtons(QMessageBox &box, QWidget *view)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    auto *buttons = box.findChild<QDialogButtonBox *>();
+    if (!grid || !buttons) {
+        box.layout()->addWidget(view);
+        return;
+    }
+    int row, column, rowSpan, columnSpan;
+    grid->getItemPosition(grid->indexOf(buttons), &row, &column, &rowSpan, &columnSpan);
+    grid->removeWidget(buttons);
+    grid->addWidget(view, row, 0, 1, grid->columnCount());
+    grid->addWidget(buttons, row + 1, column, rowSpan, columnSpan);
+}
+
+// The report stands in the box as long as the box fits on the screen; beyond, it
+// goes into a scrollable view in the box, so that the OK button stays reachable.
+void showReport(QMessageBox &box, const ConfigReader::Report &report, int screenHeight)
+{
+    const QString closing = QStringLiteral("<br><b>") + MainWindow::tr("Import configuration file done!")
+                            + QStringLiteral("</b></br>");
+    if (report.omitted == 0 && report.lines <= MaxReportLinesInBox) {
+        box.setText(report.html + QStringLiteral("<br></br>") + closing);
+        if (box.sizeHint().height() <= screenHeight * 4 / 5)
+            return;
+    }
+    box.setText(closing);
+    QString html = report.html;
+    if (report.omitted > 0) {
+        html += QStringLiteral("<br><i>")
+                + MainWindow::tr("%1 more report lines are not shown.").arg(report.omitted)
+                + QStringLiteral("</i></br>");
+    }
+    auto *view = new QTextBrowser(&box);
+    view->setObjectName(QStringLiteral("importReportView"));
+    view->setHtml(html);
+    const QFontMetrics metrics(view->font());
+    view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('-')) * 60,
+                         qMin(metrics.lineSpacing() * 25, screenHeight / 2));
+    insertAboveButtons(box, view);
+}
+
+} // namespace
+
 void MainWindow::generateConfigurationFile()
 {
+    if (configFilePath.isEmpty())
+        configFilePath = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("config.txt"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Configuration File"), configFilePath,
+                                                      tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    setConfigFilePath(path);
+    writeConfigurationFile(path);
 }
 
 void MainWindow::writeConfigurationFile(const QString &path)
 {
-    Q_UNUSED(path);
+    QMessageBox box(this);
+    box.setWindowTitle(tr("Generate Configuration File"));
+    if (ConfigWriter::saveConfigFile(path, optionStates())) {
+        box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
+        box.setIcon(QMessageBox::Information);
+    } else {
+        box.setText(tr("Impossible to create configuration file!"));
+        box.setIcon(QMessageBox::Warning);
+    }
+    box.exec();
 }
 
 void MainWindow::importConfigurationFile()
 {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), configFilePath,
+                                                      tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    setConfigFilePath(path);
+    readConfigurationFile(path);
 }
 
 void MainWindow::readConfigurationFile(const QString &path)
 {
-    Q_UNUSED(path);
+    QMessageBox box(this);
+    box.setWindowTitle(tr("Import Configuration File"));
+    QFile file(path);
+    if (!file.exists()) {
+        box.setText(tr("The specified configuration file does not exist!"));
+        box.setIcon(QMessageBox::Warning);
+    } else if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        box.setText(tr("The specified configuration file cannot be opened!"));
+        box.setIcon(QMessageBox::Warning);
+    } else {
+        const ConfigReader::Report report = loadConfigurationFile(file, ConfigReader::MaxReportLines);
+        file.close();
+        box.setIcon(QMessageBox::Information);
+        // After setIcon, which rebuilds the box's layout.
+        showReport(box, report, screen()->availableGeometry().height());
+    }
+    box.exec();
+}
+
+// The path last chosen by either command: the next dialog starts from it.
+void MainWindow::setConfigFilePath(const QString &path)
+{
+    configFilePath = path;
+    ui->label_Generate_Path->setText(path);
+}
+
+ConfigReader::Report MainWindow::loadConfigurationFile(QIODevice &file, int maxReportLines)
+{
+    unselectAllOptions();
+    applyDefaultSettings();
+    // The lines go to plain values and the widgets are set once at the end: the
+    // same result as setting them line by line, without the cost per line.
+    Options::OptionStates states = optionStates();
+    const ConfigReader::Report report = ConfigReader::readConfigFile(file, states, maxReportLines);
+    setOptionStates(states);
+    return report;
 }

@@ -1,0 +1,121 @@
+// Import benchmark: a file of 100,000 valid option lines, read (a) line by line with
+// a QTextStream and nothing else, (b) by the window's import: parse, apply to the
+// widgets of a real MainWindow, build the report (the message box is not shown).
+// Each is run several times, alternately; the best times and their ratio are printed.
+//
+// Usage: bench_import [rounds]   (default 5)
+#include "app/applicationidentity.h"
+#include "app/mainwindow.h"
+#include "configfile/configreader.h"
+#include "configfile/configwriter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+#include <limits>
+
+class ImportBenchmark
+{
+public:
+    // Import as the window does it, without the message box; returns the report lines kept.
+    static int import(MainWindow &window, const QString &path, int maxReportLines)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly | QIODevice::Text);
+        return window.loadConfigurationFile(file, maxReportLines).lines;
+    }
+};
+
+namespace {
+
+constexpr int LineCount = 100000;
+
+// Every option row in turn, each with changing values, as generation writes them.
+QByteArray benchmarkFile()
+{
+    QByteArray bytes;
+    int lines = 0;
+    for (int i = 0; lines < LineCount; ++i) {
+        Options::OptionStates states = Options::defaultStates(true);
+        states[0].value = 1 + i % 127;
+        states[1].value = i % 65;
+        states[4].value = i % 1000;
+        for (int r = 5; r <= 21; ++r)
+            states[r].value = (i * 17 + r) % Options::FunctionCount;
+        states[22].value = i % 3;
+        for (int r = 0; r < Options::OptionCount && lines < LineCount; ++r, ++lines) {
+            Options::OptionStates one = Options::defaultStates(false);
+            one[r] = states[r];
+            bytes += ConfigWriter::fileContents(one);
+        }
+    }
+    return bytes;
+}
+
+qint64 readWithTextStream(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream stream(&file);
+    qint64 characters = 0;
+    QString line;
+    while (stream.readLineInto(&line))
+        characters += line.size();
+    return characters;
+}
+
+template <typename F>
+double milliseconds(F run)
+{
+    QElapsedTimer clock;
+    clock.start();
+    run();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    setApplicationIdentity();
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.txt"));
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(benchmarkFile());
+    out.close();
+
+    MainWindow window;
+    const double inf = std::numeric_limits<double>::infinity();
+    double stream = inf, program = inf, uncapped = inf;
+    qint64 characters = 0;
+    int reportLines = 0, allLines = 0;
+    for (int round = 0; round < rounds; ++round) {
+        stream = qMin(stream, milliseconds([&] { characters = readWithTextStream(path); }));
+        program = qMin(program, milliseconds([&] {
+            reportLines = ImportBenchmark::import(window, path, ConfigReader::MaxReportLines);
+        }));
+        uncapped = qMin(uncapped, milliseconds([&] {
+            allLines = ImportBenchmark::import(window, path, std::numeric_limits<int>::max());
+        }));
+    }
+
+    std::printf("%d option lines, %lld characters, best of %d rounds\n", LineCount,
+                static_cast<long long>(characters), rounds);
+    std::printf("(a) QTextStream line by line         %8.1f ms\n", stream);
+    std::printf("(b) import, report of %6d lines   %8.1f ms   ratio %.2f (goal <= 3)\n", reportLines, program,
+                program / stream);
+    std::printf("    import, report of %6d lines   %8.1f ms   ratio %.2f\n", allLines, uncapped, uncapped / stream);
+    return 0;
+}

@@ -1,0 +1,96 @@
+// libFuzzer target over the configuration file reader: any bytes a user may pick as
+// a configuration file. Beyond crashes and undefined behaviour it checks that
+//  - every value handed to the window is one its editor can hold;
+//  - reading in bounded pieces gives what reading whole lines with a text stream
+//    gives (states and report), for UTF-8 input: with a UTF-16 or UTF-32 byte order
+//    mark, a text stream on a text-mode device re-reads bytes after the dropped
+//    carriage returns, so it is no reference there;
+//  - the token lookup agrees with a scan over all 2007 tokens.
+#include "configfile/configreader.h"
+
+#include <QBuffer>
+#include <QTextCodec>
+#include <QTextStream>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool editorTakes(Options::ValueKind kind, int value)
+{
+    using Options::ValueKind;
+    switch (kind) {
+    case ValueKind::Id: return value >= 1 && value <= 127;
+    case ValueKind::Volume: return value >= 0 && value <= 64;
+    case ValueKind::Power: return value >= 0 && value <= 1;
+    case ValueKind::Monitoring: return value >= 0 && value <= 3;
+    case ValueKind::Boot: return value >= 0 && value <= 999;
+    case ValueKind::Function: return value >= 0 && value < Options::FunctionCount;
+    case ValueKind::Baudrate: return value >= 0 && value <= 2;
+    }
+    return false;
+}
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// Whole lines through a text stream, each trimmed and applied.
+ConfigReader::Report readWholeLines(QByteArray bytes, Options::OptionStates &states)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream stream(&buffer);
+    stream.setCodec("UTF-8");
+    ConfigReader::Report report;
+    qint64 lineNumber = 0;
+    QString line;
+    while (stream.readLineInto(&line))
+        ConfigReader::applyLine(line.trimmed(), ++lineNumber, states, report);
+    return report;
+}
+
+quint32 scanAllTokens(const QString &line, const QString &key)
+{
+    quint32 position = ConfigReader::NoValue;
+    const QString trimmed = line.trimmed();
+    for (int p = 1; p <= Options::FunctionCount; ++p) {
+        const QString candidate = Options::functionToken(p - 1);
+        if (trimmed.mid(key.size(), candidate.size()) == candidate)
+            position = quint32(p);
+    }
+    return position;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    Options::OptionStates states = Options::defaultStates(false);
+    const ConfigReader::Report report = ConfigReader::readConfigFile(buffer, states);
+    for (int r = 0; r < Options::OptionCount; ++r)
+        require(editorTakes(Options::catalogue()[r].kind, states[r].value));
+
+    const QTextCodec *unicode = QTextCodec::codecForUtfText(bytes, nullptr);
+    if (!unicode || unicode->mibEnum() == 106) {
+        Options::OptionStates reference = Options::defaultStates(false);
+        const ConfigReader::Report referenceReport = readWholeLines(bytes, reference);
+        require(report.html == referenceReport.html && report.lines == referenceReport.lines);
+        for (int r = 0; r < Options::OptionCount; ++r)
+            require(states[r].included == reference[r].included && states[r].value == reference[r].value);
+    }
+
+    const QString line = QString::fromUtf8(bytes.left(64)).prepend(QStringLiteral("#BUTTON1:"));
+    quint32 position = 0;
+    require(ConfigReader::parseFunctionOption(line, QStringLiteral("#BUTTON1:"), position));
+    require(position == scanAllTokens(line, QStringLiteral("#BUTTON1:")));
+    return 0;
+}
