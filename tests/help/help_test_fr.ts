@@ -13,19 +13,4 @@
         <translation>( écrivez ici votre question &amp; vos détails #2... )</translation>
     </message>
 </context>
-<context>
-    <name>AboutWindows</name>
-    <message>
-        <source>About</source>
-        <translation>À propos de</translation>
-    </message>
-    <message>
-        <source>Unkown OS</source>
-        <translation>Système inconnu</translation>
-    </message>
-    <message>
-        <source>Microsoft</source>
-        <translation>Microsoft (fr)</translation>
-    </message>
-</context>
 </TS>
