@@ -144,8 +144,8 @@ private slots:
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("opensDialog");
-        QTest::newRow("Ctrl+S") << QKeySequence("Ctrl+S") << "action_Generate_Configuration_File" << false;
-        QTest::newRow("Ctrl+O") << QKeySequence("Ctrl+O") << "action_Import_Configuration_File" << false;
+        QTest::newRow("Ctrl+S") << QKeySequence("Ctrl+S") << "action_Generate_Configuration_File" << true;
+        QTest::newRow("Ctrl+O") << QKeySequence("Ctrl+O") << "action_Import_Configuration_File" << true;
         QTest::newRow("Ctrl+D") << QKeySequence("Ctrl+D") << "actionDefault_settings" << false;
         QTest::newRow("Ctrl+C") << QKeySequence("Ctrl+C") << "action_Select_All_Options" << false;
         QTest::newRow("Ctrl+U") << QKeySequence("Ctrl+U") << "action_Unselect_All_options" << false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 
 ModalDriver::ModalDriver(int watchdogMs, QObject *parent)
     : QObject(parent)
@@ -24,7 +25,11 @@ void ModalDriver::chooseFile(const QString &path)
             w->close();
             return;
         }
-        dialog->selectFile(path);
+        // selectFile() leaves the name alone while its field has focus: type it instead.
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        else
+            dialog->selectFile(path);
         static_cast<QDialog *>(dialog)->accept();   // QFileDialog hides accept()
     });
 }
@@ -81,8 +86,15 @@ void ModalDriver::poll()
     }
     if (!m_steps.isEmpty()) {
         m_lastHandled = modal;
-        m_steps.takeFirst()(modal);
         m_clock.restart();
+        // Run the step outside this timer's callback: a step that opens another modal
+        // (the overwrite question of a save dialog) must not stop the polling.
+        const auto step = m_steps.takeFirst();
+        const QPointer<QWidget> target = modal;
+        QTimer::singleShot(0, this, [step, target] {
+            if (target)
+                step(target);
+        });
         return;
     }
     // Nothing was expected: give the test a moment, then close it so it cannot hang.
