@@ -104,9 +104,14 @@ QString functionToken(int index)
 
 int functionIndexAtStart(QStringView text)
 {
+    if (text.isEmpty())
+        return -1;
     const QStringList &k = functionKeywordTable();
+    // Called for every function line of an imported file: look at the first letter
+    // before comparing whole tokens.
+    const QChar first = text.front();
     for (int i = 0; i < FirstFolderIndex; ++i) {
-        if (text.startsWith(k.at(i)))
+        if (k.at(i).front() == first && text.startsWith(k.at(i)))
             return i;
     }
     if (text.startsWith(k.at(8))) {
