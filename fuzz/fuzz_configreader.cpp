@@ -79,7 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int r = 0; r < Options::OptionCount; ++r)
         require(editorTakes(Options::catalogue()[r].kind, states[r].value));
 
-    const QTextCodec *unicode = QTextCodec::codecForUtfText(bytes, nullptr);
+    // The byte order mark is looked for in what the text-mode device delivers, which
+    // may differ from the raw bytes (a carriage return before the mark is dropped).
+    QByteArray raw = bytes;
+    QBuffer textMode(&raw);
+    textMode.open(QIODevice::ReadOnly | QIODevice::Text);
+    const QTextCodec *unicode = QTextCodec::codecForUtfText(textMode.readAll(), nullptr);
     if (!unicode || unicode->mibEnum() == 106) {
         Options::OptionStates reference = Options::defaultStates(false);
         const ConfigReader::Report referenceReport = readWholeLines(bytes, reference);
