@@ -360,55 +360,55 @@
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="vanished">Save Configuration File</translation>
+        <translation>Save Configuration File</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="vanished">Text files (*.txt)</translation>
+        <translation>Text files (*.txt)</translation>
     </message>
     <message>
         <source>Generate Configuration File</source>
-        <translation type="vanished">Generate Configuration File</translation>
+        <translation>Generate Configuration File</translation>
     </message>
     <message>
         <source>Create configuration file done!</source>
-        <translation type="vanished">Create configuration file done!</translation>
+        <translation>Create configuration file done!</translation>
     </message>
     <message>
         <source>Impossible to create configuration file!</source>
-        <translation type="vanished">Impossible to create configuration file!</translation>
+        <translation>Impossible to create configuration file!</translation>
     </message>
     <message>
         <source>Open Configuration File</source>
-        <translation type="vanished">Open Configuration File</translation>
+        <translation>Open Configuration File</translation>
     </message>
     <message>
         <source>The specified configuration file does not exist!</source>
-        <translation type="vanished">The specified configuration file does not exist!</translation>
+        <translation>The specified configuration file does not exist!</translation>
     </message>
     <message>
         <source>The specified configuration file cannot be opened!</source>
-        <translation type="vanished">The specified configuration file cannot be opened!</translation>
+        <translation>The specified configuration file cannot be opened!</translation>
     </message>
     <message>
         <source>Import configuration file done!</source>
-        <translation type="vanished">Import configuration file done!</translation>
+        <translation>Import configuration file done!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="vanished">ERROR</translation>
+        <translation>ERROR</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="vanished">Line</translation>
+        <translation>Line</translation>
     </message>
     <message>
         <source>%1 more report lines are not shown.</source>
-        <translation type="vanished">%1 more report lines are not shown.</translation>
+        <translation>%1 more report lines are not shown.</translation>
     </message>
     <message>
         <source>Halvex support request (from:</source>

@@ -360,55 +360,55 @@
     </message>
     <message>
         <source>Save Configuration File</source>
-        <translation type="vanished">Enregistrer le fichier de configuration</translation>
+        <translation>Enregistrer le fichier de configuration</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="vanished">Fichiers texte (*.txt)</translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Generate Configuration File</source>
-        <translation type="vanished">Générer le fichier de configuration</translation>
+        <translation>Générer le fichier de configuration</translation>
     </message>
     <message>
         <source>Create configuration file done!</source>
-        <translation type="vanished">Fichier de configuration créé !</translation>
+        <translation>Fichier de configuration créé !</translation>
     </message>
     <message>
         <source>Impossible to create configuration file!</source>
-        <translation type="vanished">Impossible de créer le fichier de configuration !</translation>
+        <translation>Impossible de créer le fichier de configuration !</translation>
     </message>
     <message>
         <source>Open Configuration File</source>
-        <translation type="vanished">Ouvrir un fichier de configuration</translation>
+        <translation>Ouvrir un fichier de configuration</translation>
     </message>
     <message>
         <source>The specified configuration file does not exist!</source>
-        <translation type="vanished">Le fichier de configuration indiqué n&apos;existe pas !</translation>
+        <translation>Le fichier de configuration indiqué n&apos;existe pas !</translation>
     </message>
     <message>
         <source>The specified configuration file cannot be opened!</source>
-        <translation type="vanished">Le fichier de configuration indiqué ne peut pas être ouvert !</translation>
+        <translation>Le fichier de configuration indiqué ne peut pas être ouvert !</translation>
     </message>
     <message>
         <source>Import configuration file done!</source>
-        <translation type="vanished">Fichier de configuration importé !</translation>
+        <translation>Fichier de configuration importé !</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="vanished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="vanished">ERREUR</translation>
+        <translation>ERREUR</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="vanished">Ligne</translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>%1 more report lines are not shown.</source>
-        <translation type="vanished">%1 autres lignes du rapport ne sont pas affichées.</translation>
+        <translation>%1 autres lignes du rapport ne sont pas affichées.</translation>
     </message>
     <message>
         <source>Halvex support request (from:</source>
