@@ -8,7 +8,10 @@ bool saveAtomically(const QString &path, const std::function<bool(QIODevice &)> 
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!write(file)) {
+    // A small file sits in the write buffer until the end, and commit() does not
+    // notice when writing that buffer out fails (disk full): flush first, so a
+    // failure leaves the old file in place instead of a cut-off one.
+    if (!write(file) || !file.flush()) {
         file.cancelWriting();
         return false;
     }
