@@ -26,7 +26,7 @@ const std::vector<KeyRule> &keyRules()
     static const std::vector<KeyRule> rules = [] {
         std::vector<KeyRule> rows;
         auto add = [&rows](int row) {
-            rows.push_back({QLatin1String(Options::catalogue()[row].keyword) + QLatin1Char(':'), row});
+            rows.push_back({Options::catalogue()[row].keyword + QLatin1Char(':'), row});
         };
         for (int r = 0; r < Options::OptionCount; ++r) {
             if (Options::catalogue()[r].kind != ValueKind::Function)

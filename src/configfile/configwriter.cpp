@@ -42,10 +42,10 @@ QByteArray fileContents(const Options::OptionStates &states)
     for (int r = 0; r < Options::OptionCount; ++r) {
         if (!states[r].included)
             continue;
-        const Options::OptionSpec &spec = Options::catalogue()[r];
-        bytes += spec.keyword;
+        const Options::OptionRow &option = Options::catalogue()[r];
+        bytes += option.keyword.toLatin1();
         bytes += ':';
-        bytes += valueText(spec.kind, states[r].value).toLatin1();
+        bytes += valueText(option.kind, states[r].value).toLatin1();
         bytes += "\r\n";   // the player reads CR LF only
     }
     return bytes;

@@ -6,24 +6,24 @@ namespace Options {
 
 namespace {
 
-std::array<OptionSpec, OptionCount> buildCatalogue()
+// The keywords are the stems of the keyword table; inputs and buttons add their number.
+std::array<OptionRow, OptionCount> buildCatalogue()
 {
-    static const char *const inputKeywords[15] = {
-        "#INPUT01", "#INPUT02", "#INPUT03", "#INPUT04", "#INPUT05", "#INPUT06", "#INPUT07", "#INPUT08",
-        "#INPUT09", "#INPUT10", "#INPUT11", "#INPUT12", "#INPUT13", "#INPUT14", "#INPUT15"};
-    std::array<OptionSpec, OptionCount> rows{};
+    const QStringList &stem = optionKeywordTable();
+    std::array<OptionRow, OptionCount> rows{};
     int r = 0;
-    rows[r++] = {"#ID", ValueKind::Id, 1};
-    rows[r++] = {"#VOLUME", ValueKind::Volume, 32};
-    rows[r++] = {"#POWER", ValueKind::Power, 0};
-    rows[r++] = {"#RS_MONITORING", ValueKind::Monitoring, 0};
-    rows[r++] = {"#BOOT", ValueKind::Boot, 0};
+    rows[r++] = {stem.at(0), ValueKind::Id, 1};
+    rows[r++] = {stem.at(1), ValueKind::Volume, 32};
+    rows[r++] = {stem.at(2), ValueKind::Power, 0};
+    rows[r++] = {stem.at(3), ValueKind::Monitoring, 0};
+    rows[r++] = {stem.at(4), ValueKind::Boot, 0};
     // Input N defaults to folder N.
     for (int n = 1; n <= 15; ++n)
-        rows[r++] = {inputKeywords[n - 1], ValueKind::Function, FirstFolderIndex + n};
-    rows[r++] = {"#BUTTON1", ValueKind::Function, 7};   // Volume -
-    rows[r++] = {"#BUTTON2", ValueKind::Function, 6};   // Volume +
-    rows[r++] = {"#BAUDRATE", ValueKind::Baudrate, 1};  // 19200
+        rows[r++] = {stem.at(5) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), ValueKind::Function,
+                     FirstFolderIndex + n};
+    rows[r++] = {stem.at(6) + QLatin1Char('1'), ValueKind::Function, 7};   // Volume -
+    rows[r++] = {stem.at(6) + QLatin1Char('2'), ValueKind::Function, 6};   // Volume +
+    rows[r++] = {stem.at(7), ValueKind::Baudrate, 1};                      // 19200
     return rows;
 }
 
@@ -65,9 +65,9 @@ int threeDigitNumber(QStringView text)
 
 } // namespace
 
-const std::array<OptionSpec, OptionCount> &catalogue()
+const std::array<OptionRow, OptionCount> &catalogue()
 {
-    static const std::array<OptionSpec, OptionCount> rows = buildCatalogue();
+    static const std::array<OptionRow, OptionCount> rows = buildCatalogue();
     return rows;
 }
 

@@ -12,8 +12,8 @@ namespace Options {
 
 enum class ValueKind { Id, Volume, Power, Monitoring, Boot, Function, Baudrate };
 
-struct OptionSpec {
-    const char *keyword;   // full keyword as written in the file, e.g. "#INPUT07"
+struct OptionRow {
+    QString keyword;       // full keyword as written in the file, e.g. "#INPUT07"
     ValueKind kind;
     int defaultValue;      // spin-box value or list index
 };
@@ -23,7 +23,7 @@ constexpr int FunctionCount = 2007;   // 8 named functions, 1000 folders, 999 se
 constexpr int FirstFolderIndex = 8;
 constexpr int FirstSerialIndex = 1008;
 
-const std::array<OptionSpec, OptionCount> &catalogue();
+const std::array<OptionRow, OptionCount> &catalogue();
 
 // Keyword stems, addressed by position by the writer and the reader.
 const QStringList &optionKeywordTable();    // "#ID" ... "#BAUDRATE" (8)

@@ -3,7 +3,7 @@
 // and the main window's destructor stores the preferences. The program itself
 // is untouched; the tests load this through QT_QPA_GENERIC_PLUGINS.
 //
-// The plugin's spec (after the colon) names a file that receives the menu bar
+// The plugin's key (after the colon) names a file that receives the menu bar
 // titles, one per line, so a test can tell which translation was in force.
 #include <QApplication>
 #include <QFile>
