@@ -112,6 +112,37 @@ void noteProposal(ModalDriver &driver, QString &proposed)
     });
 }
 
+// A file of one huge line between two option lines, made up as it is read.
+class HugeLine : public QIODevice
+{
+public:
+    explicit HugeLine(qint64 length) : m_length(length) { open(ReadOnly); }
+    qint64 size() const override { return m_head.size() + m_length + m_tail.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        const qint64 start = pos(), n = qMin(max, size() - start);
+        for (qint64 i = 0; i < n; ++i) {
+            const qint64 at = start + i, inTail = at - m_head.size() - m_length;
+            data[i] = at < m_head.size() ? m_head[int(at)] : inTail < 0 ? 'x' : m_tail[int(inTail)];
+        }
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    const QByteArray m_head = "#ID:7", m_tail = "\n#VOLUME:12\n";
+    qint64 m_length;
+};
+
+qint64 peakMemoryKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 } // namespace
 
 class TestConfigFile : public QObject
@@ -257,6 +288,22 @@ private slots:
     }
 
     void survivesHostileFiles() { readsLines(); }
+
+    // Only the start of a line can matter: a 300 MB line must not be held in memory.
+    void hugeLineNeedsNoMemory()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the sanitizer's allocator keeps freed memory");
+#endif
+        const qint64 before = peakMemoryKiB();
+        HugeLine file(300LL << 20);
+        Options::OptionStates states = Options::defaultStates(false);
+        const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
+        QCOMPARE(report.lines, 2);
+        QCOMPARE(states[0].value, 7);
+        QCOMPARE(states[1].value, 12);
+        QVERIFY2(peakMemoryKiB() - before < 32 * 1024, qPrintable(QString::number(peakMemoryKiB() - before)));
+    }
 
     void roundTripsEveryState()
     {
