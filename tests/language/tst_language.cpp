@@ -1,0 +1,237 @@
+// The preference file, the translation lookup, and the Languages menu across window lifetimes.
+#include "support/modaldriver.h"
+#include "support/testapp.h"
+
+#include "app/globals.h"
+#include "app/mainwindow.h"
+#include "configfile/configwriter.h"
+#include "language/preferencefile.h"
+#include "language/translationlookup.h"
+#include "options/optioncatalogue.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+Preferences::FileFormat format()
+{
+    return {playerModelCode, preferenceFileVersion, preferenceFileTitle, defaultLanguageName, preferenceFileSuffix};
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A preference file as the program writes it, unless told otherwise.
+QByteArray fiveLines(const QByteArray &fifth, const QByteArray &first = "PLX71.10")
+{
+    return first + "\nQuillary (Configuration File)\nGenerate by: Quillary 1.2.0.0\n*** Default Language:\n"
+           + fifth + "\n";
+}
+
+const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\0\x01", 20);
+
+// The checked language actions, then a caption, list items (two with a number after a
+// translated word) and a message text.
+QStringList shown(const MainWindow &window)
+{
+    QStringList shown;
+    for (const char *name : {"actionDefault", "action_English", "action_Fran_ais"})
+        if (window.findChild<QAction *>(name)->isChecked())
+            shown << name;
+    auto item = [&](const char *box, int index) { return window.findChild<QComboBox *>(box)->itemText(index); };
+    return shown << window.findChild<QCheckBox *>("checkBox_ID")->text() << item("comboBox_Power", 0)
+                 << item("comboBox_Input01", Options::FirstFolderIndex)
+                 << item("comboBox_Button2", Options::FirstSerialIndex)
+                 << QCoreApplication::translate("MainWindow", "( write here your question... )");
+}
+
+// Default follows the system, and falls back to the built-in English texts.
+QStringList shownIn(const QString &language)
+{
+    if (language == "action_Fran_ais" || (language == "actionDefault" && QLocale::system().name().startsWith("fr")))
+        return {language, "ID :", "Désactivé", "Dossier 000", "Commande série 001", "( écrivez votre question ici... )"};
+    return {language, "ID:", "Off", "Folder 000", "Serial command 001", "( write here your question... )"};
+}
+
+// One entry per row, so a failure names the row.
+QStringList describe(const Options::OptionStates &states)
+{
+    QStringList rows;
+    for (int r = 0; r < Options::OptionCount; ++r)
+        rows << QString("%1: %2 %3").arg(r + 1).arg(states[r].included).arg(states[r].value);
+    return rows;
+}
+
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+    // The per-user data folder and the preference file in it.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString file = data + "/Quillary.cfg";
+
+private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR)); }
+    void init() { cleanup(); }
+    void cleanup() { QFile::remove(data); QDir(data).removeRecursively(); }
+
+    void readingRules_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("expected");   // the language, or "unchanged" when the file is not ours
+        QTest::newRow("English") << fiveLines("English") << "English";
+        QTest::newRow("French") << fiveLines("French") << "French";
+        QTest::newRow("marks reversed among text") << fiveLines("French", "v1.10 for PLX7") << "French";
+        QTest::newRow("model code only") << fiveLines("French", "PLX7") << "unchanged";
+        QTest::newRow("version only") << fiveLines("French", "1.10") << "unchanged";
+        QTest::newRow("lower-case name") << fiveLines("english") << "Default";
+        QTest::newRow("trailing blank") << fiveLines("English ") << "Default";
+        QTest::newRow("empty") << QByteArray() << "unchanged";
+        QTest::newRow("truncated after line 1") << QByteArray("PLX71.10\n") << "Default";
+        QTest::newRow("binary") << binary << "unchanged";
+        QTest::newRow("NUL in line 5") << fiveLines(QByteArray("French\0x", 8)) << "Default";
+    }
+    void readingRules()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, expected);
+        const auto language = Preferences::parseLanguage(contents, format());
+        QCOMPARE(language ? QStringList({"Default", "English", "French"}).at(int(*language)) : "unchanged", expected);
+    }
+
+    // A handle opened before the write still sees the old bytes only if the file was
+    // replaced whole rather than overwritten in place.
+    void writeIsAllOrNothing()
+    {
+        QTemporaryDir dir;
+        const QByteArray old(10000, 'z');
+        QVERIFY(writeFile(dir.filePath("old.cfg"), old) && writeFile(dir.filePath("plain"), old));
+        QFile before(dir.filePath("old.cfg"));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QVERIFY(Preferences::writeLanguage(dir.filePath("old.cfg"), Preferences::Language::French, format()));
+        QVERIFY(!Preferences::writeLanguage(dir.filePath("plain/x.cfg"), Preferences::Language::French, format()));
+        QCOMPARE(before.readAll(), old);
+        QCOMPARE(readFile(dir.filePath("old.cfg")), fiveLines("French"));
+        QCOMPARE(readFile(dir.filePath("plain")), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"old.cfg", "plain"}));
+    }
+
+    void searchOrder_data()
+    {
+        QTest::addColumn<QStringList>("present");   // working dir, executable dir, installed: translation or "-"
+        QTest::addColumn<QString>("play");          // "Play" as translated by what was loaded
+        QTest::newRow("working directory first") << QStringList{"fr", "en", "en"} << "Lecture";
+        QTest::newRow("beside the executable next") << QStringList{"-", "fr", "en"} << "Lecture";
+        QTest::newRow("installed folder last") << QStringList{"-", "en", "fr"} << "Play";
+        QTest::newRow("installed folder alone") << QStringList{"-", "-", "fr"} << "Lecture";
+        QTest::newRow("nowhere") << QStringList{"-", "-", "-"} << "";
+    }
+    void searchOrder()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QString, play);
+        QTemporaryDir root;
+        const QString home = root.filePath("home"), bin = root.filePath("prefix/bin");
+        const QStringList places = {home, bin, QDir::cleanPath(root.filePath("prefix/" QUILLARY_TRANSLATIONS_DIR))};
+        for (int i = 0; i < places.size(); ++i) {
+            QVERIFY(QDir().mkpath(places[i]));
+            const QString qm = QString(QUILLARY_QM_DIR "/LanguageData_%1.qm").arg(present[i]);
+            QVERIFY(present[i] == "-" || QFile::copy(qm, places[i] + "/LanguageData_xx.qm"));
+        }
+        QTranslator translator;
+        QCOMPARE(Translation::loadFromFolders(translator, "LanguageData_xx", Translation::searchFolders(home, bin)),
+                 !play.isEmpty());
+        QCOMPARE(translator.translate("MainWindow", "Play"), play);
+        QCOMPARE(Translation::searchFolders().mid(0, 2),
+                 (QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath()}));
+    }
+
+    void switchAndRestart_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("closing");        // Ctrl+Q, File > Exit, close button
+        QTest::addColumn<QString>("foreign");    // where a file not ours stands at the start, if anywhere
+        QTest::addColumn<QByteArray>("saved");   // what the preference file, or that file, holds at the end
+        QTest::addColumn<QString>("next");       // the language at the next start
+        const QString english = "action_English", french = "action_Fran_ais", byDefault = "actionDefault";
+        QTest::newRow("English to French, Ctrl+Q") << english << french << 0 << "" << fiveLines("French") << french;
+        QTest::newRow("French to English, File > Exit, over a foreign file")
+            << french << english << 1 << file << fiveLines("English") << english;
+        QTest::newRow("French to Default, close button")
+            << french << byDefault << 2 << "" << fiveLines("(default)") << byDefault;
+        QTest::newRow("data folder is a regular file") << french << english << 0 << data << binary << byDefault;
+    }
+    // Values go back to their defaults, ticks stay, and the player's file does not depend
+    // on the interface language. Closing ends the event loop as in main(); the preference
+    // file is written when the window is destroyed, silently, and an obstacle is left as it was.
+    void switchAndRestart()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, closing);
+        QFETCH(QString, foreign);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, next);
+
+        const QString kept = foreign.isEmpty() ? file : foreign;
+        QVERIFY(foreign.isEmpty() || (QDir().mkpath(QFileInfo(foreign).path()) && writeFile(foreign, binary)));
+        const QByteArray before = readFile(kept);
+        ModalDriver driver;
+        auto window = std::make_unique<MainWindow>();
+        QCOMPARE(shown(*window), shownIn("actionDefault"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Options::OptionStates edited = Options::defaultStates(true), reset = edited;
+        for (int r = 0; r < Options::OptionCount; ++r) {   // every third row unticked, every value changed
+            reset[r].included = r % 3 != 0;
+            edited[r] = {reset[r].included, reset[r].value + 1};
+        }
+        window->setOptionStates(edited);
+        const QByteArray configFile = ConfigWriter::fileContents(edited);
+        window->findChild<QAction *>(from)->trigger();
+        window->findChild<QAction *>(to)->trigger();
+        QCOMPARE(shown(*window), shownIn(to));
+        QCOMPARE(describe(window->optionStates()), describe(reset));
+        window->setOptionStates(edited);
+        QCOMPARE(ConfigWriter::fileContents(window->optionStates()), configFile);
+
+        QTimer::singleShot(0, window.get(), [&] {
+            if (closing == 0)
+                QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+            else if (closing == 1)
+                window->findChild<QAction *>("action_Quit")->trigger();
+            else
+                window->close();
+        });
+        QTimer::singleShot(10000, window.get(), [] { QCoreApplication::exit(2); });   // never hang
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY2(readFile(kept) == before, "written before the window was destroyed");
+        window.reset();
+        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QCOMPARE(readFile(kept), saved);
+
+        MainWindow again;
+        QCOMPARE(shown(again), shownIn(next));
+        QCOMPARE(describe(again.optionStates()), describe(Options::defaultStates(true)));
+    }
+};
+
+QUILLARY_TEST_MAIN(TestLanguage)
+#include "tst_language.moc"
