@@ -1,50 +1,35 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QMessageBox>
-#include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 
 #include <functional>
 
-// Answers the modal dialogs and message boxes that a command opens, in the order
-// they are queued, while the command runs its nested event loop. A watchdog closes
-// anything still open after the time limit, so a test can never hang; what went
-// wrong is collected in problems().
+// Answers the modal dialogs and message boxes a command opens, in the order they are
+// queued, while the command runs its nested event loop. A watchdog closes whatever is
+// left open, so a test can never hang; what went wrong is collected in problems().
 class ModalDriver : public QObject
 {
-    Q_OBJECT
-
 public:
-    struct Box {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-    };
+    struct Box { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; };
 
-    explicit ModalDriver(int watchdogMs = 10000, QObject *parent = nullptr);
-    ~ModalDriver() override;
+    explicit ModalDriver(int watchdogMs = 10000);
 
-    // The next modal is a file dialog: pick `path` and accept.
-    void chooseFile(const QString &path);
-    // The next modal is a dialog or box: close it with Cancel/Escape.
-    void cancelDialog();
-    // The next modal is a message box: record it and press OK.
-    void closeMessageBox();
-    // The next modal: run `step` on it (the step must close it).
-    void handleNext(const std::function<void(QWidget *)> &step);
+    void chooseFile(const QString &path);   // a file dialog: pick `path` and accept
+    void cancelDialog();                    // any dialog or box: Cancel/Escape
+    void closeMessageBox();                 // a message box: record it and press OK
+    void handleNext(const std::function<void(QWidget *)> &step);   // the step must close it
 
     // True when every queued step ran and nothing unexpected showed up.
-    bool finished() const { return m_steps.isEmpty() && m_problems.isEmpty(); }
+    bool finished() const { return problems().isEmpty(); }
     QStringList problems() const;
     const QList<Box> &boxes() const { return m_boxes; }
 
 private:
     void poll();
-    void closeByForce(QWidget *modal);
+    bool expected(QWidget *w, bool ok, const char *what);
 
     QList<std::function<void(QWidget *)>> m_steps;
     QList<Box> m_boxes;

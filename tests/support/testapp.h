@@ -4,20 +4,14 @@
 
 #include "app/applicationidentity.h"
 
-// The program's identity and an isolated per-user data folder for every test run,
-// so tests never read or write the real user's preference file.
-inline void prepareTestApplication()
-{
-    setApplicationIdentity();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-}
-
-// QTEST_MAIN with the program's identity set first.
+// QTEST_MAIN with the program's identity, Qt's own dialogs and an isolated per-user
+// data folder, so tests never read or write the real user's preference file.
 #define QUILLARY_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char *argv[])                                                                \
     {                                                                                               \
-        prepareTestApplication();                                                                   \
+        setApplicationIdentity();                                                                   \
+        QStandardPaths::setTestModeEnabled(true);                                                   \
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                \
         QApplication app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                    \
         TestClass tc;                                                                               \
