@@ -11,6 +11,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    setUpEditorRanges();
     fillKeywordLists();
     setWindowTitle(QCoreApplication::applicationName());
     switchLanguage(ui->actionDefault);

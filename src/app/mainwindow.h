@@ -5,14 +5,8 @@
 
 #include <QMainWindow>
 
-class QIODevice;
-
 namespace Ui {
 class MainWindow;
-}
-
-namespace ConfigReader {
-struct Report;
 }
 
 class MainWindow : public QMainWindow
@@ -49,6 +43,7 @@ private slots:
 private:
     // Option rows (options/)
     void fillKeywordLists();
+    void setUpEditorRanges();
     void fillOptionLists();
     void applyDefaultSettings();
     void selectAllOptions();
@@ -60,8 +55,6 @@ private:
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
     void setConfigFilePath(const QString &path);
-    ConfigReader::Report loadConfigurationFile(QIODevice &file, int maxReportLines);
-    friend class ImportBenchmark;   // times loadConfigurationFile without the modal box
 
     // Interface language and preferences (language/)
     void switchLanguage(QAction *chosen);

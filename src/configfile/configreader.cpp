@@ -1,144 +1,78 @@
 #include "configreader.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QIODevice>
+
+#if QT_VERSION_MAJOR >= 6
+#include <QStringDecoder>
+#else
 #include <QTextCodec>
 #include <QTextDecoder>
-
-#include <memory>
-#include <vector>
+#endif
 
 namespace ConfigReader {
 
+// A decoder that keeps its state between pieces, so that a character split across
+// two reads comes out whole.
+struct LineSource::Decoder {
+#if QT_VERSION_MAJOR >= 6
+    explicit Decoder(const QByteArray &head)
+        : decoder(QStringConverter::encodingForData(head).value_or(QStringConverter::Utf8))
+    {
+    }
+    QString decode(const char *bytes, qint64 size) { return decoder.decode(QByteArrayView(bytes, size)); }
+    QStringDecoder decoder;
+#else
+    explicit Decoder(const QByteArray &head)
+        : decoder(QTextCodec::codecForUtfText(head, QTextCodec::codecForMib(106))->makeDecoder())
+    {
+    }
+    QString decode(const char *bytes, qint64 size) { return decoder->toUnicode(bytes, int(size)); }
+    std::unique_ptr<QTextDecoder> decoder;
+#endif
+};
+
 namespace {
 
-using Options::ValueKind;
+// Bytes asked of the device at a time.
+constexpr qint64 ChunkSize = 64 * 1024;
+// Enough to tell every byte order mark.
+constexpr int ByteOrderMarkLength = 4;
 
-struct KeyRule {
-    QString key;   // "#ID:", "#INPUT07:", ...
-    int row;
-};
-
-// The keys in the order in which every line is tried: the numeric options, then the
-// functions. No key is the beginning of another, so a line matches at most one.
-const std::vector<KeyRule> &keyRules()
+// "#ID:", "#INPUT07:": the keyword and its colon begin every option line.
+const QString &keyOf(int row)
 {
-    static const std::vector<KeyRule> rules = [] {
-        std::vector<KeyRule> rows;
-        auto add = [&rows](int row) {
-            rows.push_back({Options::catalogue()[row].keyword + QLatin1Char(':'), row});
-        };
-        for (int r = 0; r < Options::OptionCount; ++r) {
-            if (Options::catalogue()[r].kind != ValueKind::Function)
-                add(r);
-        }
-        for (int r = 0; r < Options::OptionCount; ++r) {
-            if (Options::catalogue()[r].kind == ValueKind::Function)
-                add(r);
-        }
-        return rows;
+    static const std::array<QString, Options::OptionCount> keys = [] {
+        std::array<QString, Options::OptionCount> k;
+        for (int r = 0; r < Options::OptionCount; ++r)
+            k[r] = Options::catalogue()[r].keyword + QLatin1Char(':');
+        return k;
     }();
-    return rules;
+    return keys[row];
 }
 
-// Equal texts, compared from the end, where keys of the same length differ
-// ("#INPUT01:", "#INPUT02:", ...).
-bool sameText(QStringView a, QStringView b)
+// The row of each key ("#ID:", "#INPUT07:") by the hash of its text, so that a line's
+// key is found without building a string for every line.
+const QHash<size_t, int> &rowsByKeyHash()
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = a.size() - 1; i >= 0; --i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
+    static const QHash<size_t, int> rows = [] {
+        QHash<size_t, int> hashes;
+        for (int r = 0; r < Options::OptionCount; ++r)
+            hashes.insert(qHash(QStringView(keyOf(r))), r);
+        Q_ASSERT(hashes.size() == Options::OptionCount);
+        return hashes;
+    }();
+    return rows;
 }
 
-// The rule whose key begins `line`, or null. A key ends with the only colon in it, so
-// a line begins with a key exactly when its text up to its first colon is that key;
-// comparing just that text is far cheaper than a prefix test per key.
-const KeyRule *ruleForLine(QStringView line)
+// The row whose key begins `line`, or -1. A key ends with the only colon in it, so a
+// line begins with a key exactly when its text up to its first colon is that key.
+int rowOfKey(QStringView line)
 {
-    const qsizetype colon = line.indexOf(QLatin1Char(':'));
-    if (colon < 0)
-        return nullptr;
-    const QStringView key = line.left(colon + 1);
-    for (const KeyRule &rule : keyRules()) {
-        if (sameText(key, rule.key))
-            return &rule;
-    }
-    return nullptr;
-}
-
-// Characters of the value field after a numeric key.
-int fieldWidth(ValueKind kind)
-{
-    switch (kind) {
-    case ValueKind::Id:
-    case ValueKind::Boot:
-        return 3;
-    case ValueKind::Volume:
-        return 2;
-    case ValueKind::Power:
-    case ValueKind::Monitoring:
-        return 1;
-    case ValueKind::Baudrate:
-        return 5;
-    case ValueKind::Function:
-        break;
-    }
-    return 0;
-}
-
-// The row value (spin value or list index) that a parsed value stands for, or -1
-// when the row's editor cannot take it. The ID box starts at 1: an ID of 0 would be
-// reported as taken over while the window shows 1.
-int acceptedValue(ValueKind kind, quint32 parsed)
-{
-    switch (kind) {
-    case ValueKind::Id:
-        return parsed >= 1 && parsed <= 127 ? int(parsed) : -1;
-    case ValueKind::Volume:
-        return parsed <= 64 ? int(parsed) : -1;
-    case ValueKind::Power:
-        return parsed <= 1 ? int(parsed) : -1;
-    case ValueKind::Monitoring:
-        return parsed <= 3 ? int(parsed) : -1;
-    case ValueKind::Boot:
-        return parsed <= 999 ? int(parsed) : -1;
-    case ValueKind::Baudrate:
-        return Options::baudrateItemList().indexOf(QString::number(parsed));
-    case ValueKind::Function:
-        return parsed - 1 < quint32(Options::FunctionCount) ? int(parsed - 1) : -1;
-    }
-    return -1;
-}
-
-// The translated words of the report, looked up once per file rather than per line.
-struct ReportWords {
-    QString ok = QCoreApplication::translate("MainWindow", "OK");
-    QString error = QCoreApplication::translate("MainWindow", "ERROR");
-    QString line = QCoreApplication::translate("MainWindow", "Line");
-};
-
-void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report, const ReportWords &words)
-{
-    static const QString dashes(30, QLatin1Char('-'));
-    report += QLatin1String("<br>");
-    report += key;
-    report.append(dashes.constData(), qMax(0, dashes.size() - key.size()));
-    report += QLatin1String("> ");
-    if (ok) {
-        report += words.ok;
-    } else {
-        report += words.error;
-        report += QLatin1Char(' ');
-        report += words.line;
-        report += QLatin1Char('(');
-        report += QString::number(lineNumber);
-        report += QLatin1Char(')');
-    }
-    report += QLatin1String("</br>");
+    const QStringView key = line.left(line.indexOf(QLatin1Char(':')) + 1);
+    const int row = rowsByKeyHash().value(qHash(key), -1);
+    return row >= 0 && key == keyOf(row) ? row : -1;
 }
 
 bool isAsciiDigit(QChar c)
@@ -146,11 +80,66 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The parsers on a view of the line: the reader hands over lines without copying them.
-bool parseNumeric(QStringView line, const QString &key, int width, quint32 &value)
+} // namespace
+
+LineSource::LineSource(QIODevice &device) : m_device(device) {}
+
+LineSource::~LineSource() = default;
+
+bool LineSource::decodeMore()
+{
+    m_text.clear();
+    m_pos = 0;
+    m_chunk.resize(ChunkSize);
+    qint64 held = 0;   // bytes read and not yet decoded
+    while (m_text.isEmpty()) {
+        const qint64 read = m_device.read(m_chunk.data() + held, ChunkSize - held);
+        held += qMax<qint64>(read, 0);
+        if (!m_decoder) {
+            // The first bytes tell the encoding: wait for enough of them.
+            if (read > 0 && held < ByteOrderMarkLength)
+                continue;
+            if (held == 0)
+                return false;
+            m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(held)));
+        }
+        if (held == 0)
+            return false;
+        // Carriage returns are dropped wherever they stand, as a text-mode read of a
+        // UTF-8 file always did; only after decoding, so that UTF-16 stays in step.
+        m_text = m_decoder->decode(m_chunk.constData(), held).remove(QLatin1Char('\r'));
+        held = 0;
+    }
+    return true;
+}
+
+bool LineSource::next(QString &line)
+{
+    line.resize(0);
+    bool open = false;      // characters read since the last line feed
+    bool leading = true;    // still in the line's leading white space
+    while (m_pos < m_text.size() || decodeMore()) {
+        open = true;
+        const QStringView rest = QStringView(m_text).mid(m_pos);
+        const qsizetype end = rest.indexOf(QLatin1Char('\n'));
+        const QStringView piece = end < 0 ? rest : rest.left(end);
+        m_pos += end < 0 ? piece.size() : end + 1;
+        qsizetype start = 0;
+        while (leading && start < piece.size() && piece[start].isSpace())
+            ++start;
+        leading = start == piece.size() && leading;
+        const QStringView kept = piece.mid(start, KeptLineLength - line.size());
+        line.append(kept.data(), int(kept.size()));
+        if (end >= 0)
+            return true;
+    }
+    return open;
+}
+
+bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
 {
     value = NoValue;
-    const QStringView trimmed = line.trimmed();
+    const QStringView trimmed = QStringView(line).trimmed();
     if (!trimmed.startsWith(key))
         return false;
     // Everything but the digits of the field is dropped: "#ID: -5" reads as 5. The
@@ -168,10 +157,10 @@ bool parseNumeric(QStringView line, const QString &key, int width, quint32 &valu
     return true;
 }
 
-bool parseFunction(QStringView line, const QString &key, quint32 &position)
+bool parseFunctionOption(const QString &line, const QString &key, quint32 &position)
 {
     position = NoValue;
-    const QStringView trimmed = line.trimmed();
+    const QStringView trimmed = QStringView(line).trimmed();
     if (!trimmed.startsWith(key))
         return false;
     const int index = Options::functionIndexAtStart(trimmed.mid(key.size()));
@@ -180,108 +169,93 @@ bool parseFunction(QStringView line, const QString &key, quint32 &position)
     return true;
 }
 
-// `line` comes trimmed.
-bool applyLine(QStringView line, qint64 lineNumber, Options::OptionStates &states, Report &report,
-               int maxReportLines, const ReportWords &words)
+namespace {
+
+// The translated words of the report, looked up once per report rather than per line.
+struct ReportWords {
+    QString ok = QCoreApplication::translate("MainWindow", "OK");
+    QString error = QCoreApplication::translate("MainWindow", "ERROR");
+    QString line = QCoreApplication::translate("MainWindow", "Line");
+};
+
+void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report, const ReportWords &words)
 {
-    const KeyRule *rule = ruleForLine(line);
-    if (!rule)
-        return false;
-    const ValueKind kind = Options::catalogue()[rule->row].kind;
-    quint32 parsed = NoValue;
-    if (kind == ValueKind::Function)
-        parseFunction(line, rule->key, parsed);
-    else
-        parseNumeric(line, rule->key, fieldWidth(kind), parsed);
-    Options::OptionValue &state = states[rule->row];
-    state.included = true;
-    const int value = acceptedValue(kind, parsed);
-    if (value >= 0)
-        state.value = value;
-    if (report.lines < maxReportLines) {
-        appendReportLine(rule->key, value >= 0, lineNumber, report.html, words);
-        ++report.lines;
+    constexpr int PaddedKeyLength = 30;
+    report += QLatin1String("<br>");
+    report += key;
+    report += QString(qMax(0, PaddedKeyLength - int(key.size())), QLatin1Char('-'));
+    report += QLatin1String("> ");
+    if (ok) {
+        report += words.ok;
     } else {
-        ++report.omitted;
+        report += words.error;
+        report += QLatin1Char(' ');
+        report += words.line;
+        report += QLatin1Char('(');
+        report += QString::number(lineNumber);
+        report += QLatin1Char(')');
     }
-    return true;
+    report += QLatin1String("</br>");
 }
 
 } // namespace
-
-bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
-{
-    return parseNumeric(line, key, width, value);
-}
-
-bool parseFunctionOption(const QString &line, const QString &key, quint32 &position)
-{
-    return parseFunction(line, key, position);
-}
 
 void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report)
 {
     appendReportLine(key, ok, lineNumber, report, ReportWords());
 }
 
-bool applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report,
-               int maxReportLines)
+QString reportLineText(const ReportLine &line)
 {
-    return applyLine(QStringView(line).trimmed(), lineNumber, states, report, maxReportLines, ReportWords());
+    QString html;
+    appendReportLine(keyOf(line.row), line.ok, line.lineNumber, html);
+    return html.mid(4, html.size() - 9);   // without "<br>" and "</br>"
 }
 
-Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxReportLines)
+QString reportHtml(const Report &report)
 {
-    constexpr int ChunkSize = 64 * 1024;
-    Report report;
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
-    std::unique_ptr<QTextDecoder> decoder;
-    QString line;            // the kept start of a line that began in an earlier chunk
-    bool lineOpen = false;   // characters read since the last line break
-    bool leading = true;     // still in the line's leading white space
-    qint64 lineNumber = 0;
     const ReportWords words;
-    // The leading white space was never kept; the end is trimmed here.
-    const auto endLine = [&](QStringView kept) {
-        applyLine(kept.trimmed(), ++lineNumber, states, report, maxReportLines, words);
-        line.resize(0);   // keeps the buffer for the next line
-        lineOpen = false;
-        leading = true;
-    };
-    qint64 read;
-    while ((read = device.read(chunk.data(), ChunkSize)) > 0) {
-        if (!decoder) {
-            // Like a text stream: UTF-8, unless a byte order mark says otherwise.
-            QTextCodec *codec = QTextCodec::codecForUtfText(QByteArray::fromRawData(chunk.constData(), int(read)),
-                                                            QTextCodec::codecForMib(106));
-            decoder.reset(codec->makeDecoder());
-        }
-        const QString text = decoder->toUnicode(chunk.constData(), int(read));
-        QStringView rest(text);
-        while (!rest.isEmpty()) {
-            const qsizetype end = rest.indexOf(QLatin1Char('\n'));
-            QStringView piece = end < 0 ? rest : rest.left(end);
-            lineOpen = lineOpen || !piece.isEmpty();
-            if (leading) {
-                qsizetype blanks = 0;
-                while (blanks < piece.size() && piece[blanks].isSpace())
-                    ++blanks;
-                piece = piece.mid(blanks);
-                leading = piece.isEmpty();
-            }
-            if (end >= 0 && line.isEmpty()) {
-                endLine(piece.left(KeptLineLength));   // the whole line is in this chunk
-            } else {
-                line.append(piece.data(), int(qMin<qsizetype>(piece.size(), KeptLineLength - line.size())));
-                if (end < 0)
-                    break;
-                endLine(line);
-            }
-            rest = rest.mid(end + 1);
-        }
+    QString html;
+    for (const ReportLine &line : report.lines)
+        appendReportLine(keyOf(line.row), line.ok, line.lineNumber, html, words);
+    return html;
+}
+
+void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report)
+{
+    const int row = rowOfKey(QStringView(line).trimmed());
+    if (row < 0)
+        return;
+    const QString &key = keyOf(row);
+    const Options::ValueKind kind = Options::catalogue()[row].kind;
+    quint32 parsed = NoValue;
+    if (Options::facts(kind).encoding == Options::Encoding::Token) {
+        parseFunctionOption(line, key, parsed);
+        --parsed;   // the position counts from 1, the list from 0; NoValue stays out of range
+    } else {
+        parseNumericOption(line, key, Options::facts(kind).fieldWidth, parsed);
     }
-    if (lineOpen)
-        endLine(line);
+    const int value = Options::valueForNumber(kind, parsed);
+    Options::OptionState &state = states[row];
+    state.included = true;
+    if (value >= 0)
+        state.value = value;
+    ++report.optionLines;
+    report.refusedLine[row] = value >= 0 ? 0 : lineNumber;
+    if (value < 0)
+        ++report.refused;
+    if (report.lines.size() < MaxReportLines)
+        report.lines.append({row, value >= 0, lineNumber});
+}
+
+Report readConfigFile(QIODevice &device, Options::OptionStates &states)
+{
+    Report report;
+    LineSource source(device);
+    QString line;
+    qint64 lineNumber = 0;
+    while (source.next(line))
+        applyLine(line, ++lineNumber, states, report);
     return report;
 }
 

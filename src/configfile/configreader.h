@@ -2,12 +2,16 @@
 
 #include "options/optioncatalogue.h"
 
+#include <QVector>
 #include <QString>
+
+#include <array>
+#include <memory>
 
 class QIODevice;
 
 // Reading a configuration file back: which lines carry an option, what value they
-// give, and the HTML report of what was taken over (OK) or refused (ERROR).
+// give, and the report of what was taken over (OK) or refused (ERROR).
 namespace ConfigReader {
 
 // Stored before every parse; fails every acceptance test.
@@ -22,6 +26,30 @@ constexpr int KeptLineLength = 64;
 // build a report of gigabytes.
 constexpr int MaxReportLines = 10000;
 
+// The lines of a device opened for reading, one at a time. The bytes are decoded
+// first (UTF-8, or UTF-16/32 when a byte order mark says so), then split at line
+// feeds. Carriage returns are dropped wherever they stand and so is the leading
+// white space; of the rest only the first KeptLineLength characters are kept.
+class LineSource
+{
+public:
+    explicit LineSource(QIODevice &device);
+    ~LineSource();
+
+    // The next line, or false at the end. A last line without a line break counts.
+    bool next(QString &line);
+
+private:
+    bool decodeMore();
+
+    struct Decoder;
+    QIODevice &m_device;
+    std::unique_ptr<Decoder> m_decoder;
+    QByteArray m_chunk;   // read, not yet decoded
+    QString m_text;       // decoded, not yet split
+    qsizetype m_pos = 0;
+};
+
 // True when the trimmed line begins with `key`; `value` receives the number read from
 // the `width` characters after the key (non-digits dropped), or NoValue.
 bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value);
@@ -33,21 +61,30 @@ bool parseFunctionOption(const QString &line, const QString &key, quint32 &posit
 // Appends "<br>#KEY:-----...> OK</br>" or "... ERROR Line(n)</br>".
 void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report);
 
-struct Report {
-    QString html;          // the kept report lines
-    int lines = 0;         // report lines in `html`
-    qint64 omitted = 0;    // report lines beyond the limit, not kept
+struct ReportLine {
+    int row;
+    bool ok;
+    qint64 lineNumber;
 };
 
-// Applies one line to `states` and reports it when it carries an option; only the
-// first KeptLineLength characters after its leading white space matter. Returns
-// whether it carried an option.
-bool applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report,
-               int maxReportLines = MaxReportLines);
+struct Report {
+    QVector<ReportLine> lines;   // the first MaxReportLines of them
+    qint64 optionLines = 0;    // lines that carried an option
+    qint64 refused = 0;        // of which the value was refused
+    // Per row, the line whose value was refused, when that was the row's last line; else 0.
+    std::array<qint64, Options::OptionCount> refusedLine{};
+};
 
-// Reads every line of `device` (opened for reading, preferably in text mode so that
-// CR LF reads as LF) into `states`. UTF-8 unless the file starts with a Unicode byte
-// order mark. Lines are numbered from 1; a last line without a line break counts.
-Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxReportLines = MaxReportLines);
+// "#ID:--------------------------> OK" or "... ERROR Line(4)", in the installed language.
+QString reportLineText(const ReportLine &line);
+
+// The kept report lines as the import's message box shows them.
+QString reportHtml(const Report &report);
+
+// Applies one line (numbered from 1) to `states` and reports it when it carries an option.
+void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report);
+
+// Reads every line of `device` into `states`.
+Report readConfigFile(QIODevice &device, Options::OptionStates &states);
 
 } // namespace ConfigReader

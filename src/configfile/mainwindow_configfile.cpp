@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
+#include "files/atomicsave.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -42,21 +43,22 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
 {
     const QString closing = QStringLiteral("<br><b>") + MainWindow::tr("Import configuration file done!")
                             + QStringLiteral("</b></br>");
-    if (report.omitted == 0 && report.lines <= MaxReportLinesInBox) {
-        box.setText(report.html + QStringLiteral("<br></br>") + closing);
+    const QString html = ConfigReader::reportHtml(report);
+    const qint64 omitted = report.optionLines - report.lines.size();
+    if (report.optionLines <= MaxReportLinesInBox) {
+        box.setText(html + QStringLiteral("<br></br>") + closing);
         if (box.sizeHint().height() <= screenHeight * 4 / 5)
             return;
     }
     box.setText(closing);
-    QString html = report.html;
-    if (report.omitted > 0) {
-        html += QStringLiteral("<br><i>")
-                + MainWindow::tr("%1 more report lines are not shown.").arg(report.omitted)
-                + QStringLiteral("</i></br>");
+    QString shown = html;
+    if (omitted > 0) {
+        shown += QStringLiteral("<br><i>") + MainWindow::tr("%1 more report lines are not shown.").arg(omitted)
+                 + QStringLiteral("</i></br>");
     }
     auto *view = new QTextBrowser(&box);
     view->setObjectName(QStringLiteral("importReportView"));
-    view->setHtml(html);
+    view->setHtml(shown);
     const QFontMetrics metrics(view->font());
     view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('-')) * 60,
                          qMin(metrics.lineSpacing() * 25, screenHeight / 2));
@@ -81,7 +83,7 @@ void MainWindow::writeConfigurationFile(const QString &path)
 {
     QMessageBox box(this);
     box.setWindowTitle(tr("Generate Configuration File"));
-    if (ConfigWriter::saveConfigFile(path, optionStates())) {
+    if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
     } else {
@@ -109,12 +111,15 @@ void MainWindow::readConfigurationFile(const QString &path)
     if (!file.exists()) {
         box.setText(tr("The specified configuration file does not exist!"));
         box.setIcon(QMessageBox::Warning);
-    } else if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    } else if (!file.open(QIODevice::ReadOnly)) {
         box.setText(tr("The specified configuration file cannot be opened!"));
         box.setIcon(QMessageBox::Warning);
     } else {
-        const ConfigReader::Report report = loadConfigurationFile(file, ConfigReader::MaxReportLines);
+        // The rows the file does not name end up unticked at their default.
+        Options::OptionStates states = Options::defaultStates(false);
+        const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
         file.close();
+        setOptionStates(states);
         box.setIcon(QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.
         showReport(box, report, screen()->availableGeometry().height());
@@ -127,16 +132,4 @@ void MainWindow::setConfigFilePath(const QString &path)
 {
     configFilePath = path;
     ui->label_Generate_Path->setText(path);
-}
-
-ConfigReader::Report MainWindow::loadConfigurationFile(QIODevice &file, int maxReportLines)
-{
-    unselectAllOptions();
-    applyDefaultSettings();
-    // The lines go to plain values and the widgets are set once at the end: the
-    // same result as setting them line by line, without the cost per line.
-    Options::OptionStates states = optionStates();
-    const ConfigReader::Report report = ConfigReader::readConfigFile(file, states, maxReportLines);
-    setOptionStates(states);
-    return report;
 }

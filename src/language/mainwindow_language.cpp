@@ -8,12 +8,6 @@
 
 namespace {
 
-Preferences::FileFormat preferenceFormat()
-{
-    return {playerModelCode, preferenceFileVersion, preferenceFileTitle, defaultLanguageName,
-            preferenceFileSuffix};
-}
-
 // The system's own language for the Default choice.
 QString localeName(Preferences::Language language)
 {
@@ -83,7 +77,7 @@ QAction *MainWindow::languageAction(Preferences::Language language) const
 
 void MainWindow::readPreferenceFile(QString path)
 {
-    const std::optional<Preferences::Language> language = Preferences::readLanguage(path, preferenceFormat());
+    const std::optional<Preferences::Language> language = Preferences::readLanguage(path);
     if (!language)
         return;
     uncheckLanguageActions();
@@ -93,5 +87,5 @@ void MainWindow::readPreferenceFile(QString path)
 void MainWindow::writePreferenceFile(QString path)
 {
     // Nothing to tell the user on the way out; an old file stays as it was.
-    Preferences::writeLanguage(path, checkedLanguage(), preferenceFormat());
+    Preferences::writeLanguage(path, checkedLanguage());
 }

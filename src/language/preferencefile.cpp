@@ -1,6 +1,7 @@
 #include "preferencefile.h"
 
-#include "core/atomicsave.h"
+#include "app/globals.h"
+#include "files/atomicsave.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,19 +40,19 @@ QString lineAt(const QList<QByteArray> &lines, int index)
 
 } // namespace
 
-QString resolvedPath(const QString &path, const FileFormat &format)
+QString resolvedPath(const QString &path)
 {
     if (!path.isEmpty())
         return path;
     return QDir(QCoreApplication::applicationDirPath())
-        .absoluteFilePath(QCoreApplication::applicationName() + format.suffix);
+        .absoluteFilePath(QCoreApplication::applicationName() + preferenceFileSuffix);
 }
 
-std::optional<Language> parseLanguage(const QByteArray &head, const FileFormat &format)
+std::optional<Language> parseLanguage(const QByteArray &head)
 {
     const QList<QByteArray> lines = head.split('\n');
     const QString signature = lineAt(lines, 0);
-    if (!signature.contains(format.modelCode) || !signature.contains(format.version))
+    if (!signature.contains(playerModelCode) || !signature.contains(preferenceFileVersion))
         return std::nullopt;
     const QString value = lineAt(lines, 4);
     if (value == languageName(QLocale::English))
@@ -61,17 +62,17 @@ std::optional<Language> parseLanguage(const QByteArray &head, const FileFormat &
     return Language::Default;
 }
 
-std::optional<Language> readLanguage(const QString &path, const FileFormat &format)
+std::optional<Language> readLanguage(const QString &path)
 {
-    QFile file(resolvedPath(path, format));
+    QFile file(resolvedPath(path));
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return parseLanguage(file.read(MaxHeadBytes), format);
+    return parseLanguage(file.read(MaxHeadBytes));
 }
 
-QByteArray fileContents(Language language, const FileFormat &format)
+QByteArray fileContents(Language language)
 {
-    QString value = format.defaultName;
+    QString value = defaultLanguageName;
     if (language == Language::English)
         value = languageName(QLocale::English);
     else if (language == Language::French)
@@ -79,8 +80,8 @@ QByteArray fileContents(Language language, const FileFormat &format)
 
     const QString name = QCoreApplication::applicationName();
     const QStringList lines = {
-        format.modelCode + format.version,
-        name + QLatin1Char(' ') + format.title,
+        playerModelCode + preferenceFileVersion,
+        name + QLatin1Char(' ') + preferenceFileTitle,
         QStringLiteral("Generate by: ") + name + QLatin1Char(' ') + QCoreApplication::applicationVersion(),
         QStringLiteral("*** Default Language:"),
         value,
@@ -91,11 +92,9 @@ QByteArray fileContents(Language language, const FileFormat &format)
     return contents;
 }
 
-bool writeLanguage(const QString &path, Language language, const FileFormat &format)
+bool writeLanguage(const QString &path, Language language)
 {
-    const QByteArray contents = fileContents(language, format);
-    return saveAtomically(resolvedPath(path, format),
-                          [&contents](QIODevice &device) { return writeAll(device, contents); });
+    return saveAtomically(resolvedPath(path), fileContents(language)).saved;
 }
 
 } // namespace Preferences

@@ -48,7 +48,7 @@ const RowWidgets rowWidgets[Options::OptionCount] = {
 
 // A combo box at its default size policy measures every item whenever its size
 // hint is needed; with 2007 items in 17 boxes that dominates start-up. Measure once
-// per fill instead and make that the boxes' minimum width, so each box is still
+// per fill instead and make that the box's minimum width, so each box is still
 // wide enough for its longest item.
 int widthForItems(const QComboBox *box, const QStringList &items)
 {
@@ -62,7 +62,7 @@ int widthForItems(const QComboBox *box, const QStringList &items)
     return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width();
 }
 
-void setFixedContents(QComboBox *box, int width)
+void setMinimumWidthForItems(QComboBox *box, int width)
 {
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumWidth(width);
@@ -72,7 +72,7 @@ void fillList(QComboBox *box, const QStringList &items)
 {
     box->clear();
     box->insertItems(0, items);
-    setFixedContents(box, widthForItems(box, items));
+    setMinimumWidthForItems(box, widthForItems(box, items));
 }
 
 } // namespace
@@ -87,40 +87,41 @@ void MainWindow::fillKeywordLists()
         functionKeywords.append(Options::functionKeywordTable());
 }
 
+// The spin boxes take exactly the values the catalogue allows.
+void MainWindow::setUpEditorRanges()
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        if (rowWidgets[r].spinBox) {
+            const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
+            (ui->*rowWidgets[r].spinBox)->setRange(facts.minimum, facts.maximum);
+        }
+    }
+}
+
 void MainWindow::fillOptionLists()
 {
-    using Options::ValueKind;
     // The 17 function boxes offer the same 2007 items: they share one list model,
     // filled once here, and each keeps its own current item.
-    const QStringList functions = Options::functionItemList();
     QComboBox *functionBox = nullptr;
     int functionWidth = 0;
     for (int r = 0; r < Options::OptionCount; ++r) {
         QComboBox *box = rowWidgets[r].comboBox ? ui->*rowWidgets[r].comboBox : nullptr;
         if (!box)
             continue;
-        switch (Options::catalogue()[r].kind) {
-        case ValueKind::Power:
-            fillList(box, Options::powerItemList());
-            break;
-        case ValueKind::Monitoring:
-            fillList(box, Options::monitoringItemList());
-            break;
-        case ValueKind::Baudrate:
-            fillList(box, Options::baudrateItemList());
-            break;
-        default:
-            if (!functionBox) {
-                functionBox = box;
-                box->clear();
-                box->insertItems(0, functions);
-                functionWidth = widthForItems(box, Options::functionItemWidthSamples());
-            } else if (box->model() != functionBox->model()) {
-                box->setModel(functionBox->model());
-            }
-            setFixedContents(box, functionWidth);
-            break;
+        const Options::ValueKind kind = Options::catalogue()[r].kind;
+        if (Options::facts(kind).encoding != Options::Encoding::Token) {
+            fillList(box, Options::listItems(kind));
+            continue;
         }
+        if (!functionBox) {
+            functionBox = box;
+            box->clear();
+            box->insertItems(0, Options::functionItemList());
+            functionWidth = widthForItems(box, Options::functionItemWidthSamples());
+        } else if (box->model() != functionBox->model()) {
+            box->setModel(functionBox->model());
+        }
+        setMinimumWidthForItems(box, functionWidth);
     }
 }
 

@@ -6,6 +6,17 @@ namespace Options {
 
 namespace {
 
+// In the order of ValueKind.
+const KindFacts kindFacts[] = {
+    {Encoding::Number, 3, 1, 127},                          // Id: "001"
+    {Encoding::Number, 2, 0, 64},                           // Volume: "05"
+    {Encoding::Number, 1, 0, 1},                            // Power: off, on
+    {Encoding::Number, 1, 0, 3},                            // Monitoring: four modes
+    {Encoding::Number, 3, 0, 999},                          // Boot: "007"
+    {Encoding::Token, 0, 0, FunctionCount - 1},             // Function
+    {Encoding::ItemText, 5, 0, 2},                          // Baudrate: "9600", "19200", "38400"
+};
+
 // The keywords are the stems of the keyword table; inputs and buttons add their number.
 std::array<OptionRow, OptionCount> buildCatalogue()
 {
@@ -19,20 +30,14 @@ std::array<OptionRow, OptionCount> buildCatalogue()
     rows[r++] = {stem.at(4), ValueKind::Boot, 0};
     // Input N defaults to folder N.
     for (int n = 1; n <= 15; ++n)
-        rows[r++] = {stem.at(5) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), ValueKind::Function,
-                     FirstFolderIndex + n};
+        rows[r++] = {stem.at(5) + zeroFilled(n, 2), ValueKind::Function, FirstFolderIndex + n};
     rows[r++] = {stem.at(6) + QLatin1Char('1'), ValueKind::Function, 7};   // Volume -
     rows[r++] = {stem.at(6) + QLatin1Char('2'), ValueKind::Function, 6};   // Volume +
     rows[r++] = {stem.at(7), ValueKind::Baudrate, 1};                      // 19200
     return rows;
 }
 
-QString threeDigits(int n)
-{
-    return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-}
-
-const char *const namedFunctionTexts[8] = {
+const char *const namedFunctionTexts[FirstFolderIndex] = {
     QT_TRANSLATE_NOOP("MainWindow", "Play"),
     QT_TRANSLATE_NOOP("MainWindow", "Stop"),
     QT_TRANSLATE_NOOP("MainWindow", "Next track"),
@@ -43,18 +48,22 @@ const char *const namedFunctionTexts[8] = {
     QT_TRANSLATE_NOOP("MainWindow", "Volume -"),
 };
 
-QString tr(const char *text)
+// Item texts belong to the main window's translations.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
 
-// Reads exactly three decimal digits.
+// Folder and serial-command numbers are written with three digits.
+constexpr int NumberWidth = 3;
+
+// Reads exactly three decimal digits, or -1.
 int threeDigitNumber(QStringView text)
 {
-    if (text.size() < 3)
+    if (text.size() < NumberWidth)
         return -1;
     int n = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < NumberWidth; ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
             return -1;
@@ -63,7 +72,23 @@ int threeDigitNumber(QStringView text)
     return n;
 }
 
+// Only the word is translated, never the number.
+QString folderWord()
+{
+    return translated(QT_TRANSLATE_NOOP("MainWindow", "Folder "));
+}
+
+QString serialCommandWord()
+{
+    return translated(QT_TRANSLATE_NOOP("MainWindow", "Serial command "));
+}
+
 } // namespace
+
+const KindFacts &facts(ValueKind kind)
+{
+    return kindFacts[int(kind)];
+}
 
 const std::array<OptionRow, OptionCount> &catalogue()
 {
@@ -90,15 +115,20 @@ const QStringList &functionKeywordTable()
     return keywords;
 }
 
+QString zeroFilled(int value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
+
 QString functionToken(int index)
 {
     const QStringList &k = functionKeywordTable();
     if (index >= 0 && index < FirstFolderIndex)
         return k.at(index);
     if (index >= FirstFolderIndex && index < FirstSerialIndex)
-        return k.at(8) + threeDigits(index - FirstFolderIndex);
+        return k.at(8) + zeroFilled(index - FirstFolderIndex, NumberWidth);
     if (index >= FirstSerialIndex && index < FunctionCount)
-        return k.at(9) + threeDigits(index - FirstSerialIndex + 1);
+        return k.at(9) + zeroFilled(index - FirstSerialIndex + 1, NumberWidth);
     return QString();
 }
 
@@ -107,13 +137,9 @@ int functionIndexAtStart(QStringView text)
     if (text.isEmpty())
         return -1;
     const QStringList &k = functionKeywordTable();
-    // Called for every function line of an imported file: look at the first letter
-    // before comparing whole tokens.
-    const QChar first = text.front();
-    for (int i = 0; i < FirstFolderIndex; ++i) {
-        if (k.at(i).front() == first && text.startsWith(k.at(i)))
-            return i;
-    }
+    // Every function line of an imported file comes here. Most name a folder or a
+    // serial command; and a first letter that differs is far cheaper to see than a
+    // whole comparison.
     if (text.startsWith(k.at(8))) {
         const int n = threeDigitNumber(text.mid(k.at(8).size()));
         if (n >= 0)
@@ -124,36 +150,30 @@ int functionIndexAtStart(QStringView text)
         if (n >= 1)
             return FirstSerialIndex + n - 1;
     }
+    for (int i = 0; i < FirstFolderIndex; ++i) {
+        if (k.at(i).front() == text.front() && text.startsWith(k.at(i)))
+            return i;
+    }
     return -1;
 }
 
-namespace {
-
-QString folderWord()
+QString functionItemText(int index)
 {
-    return QCoreApplication::translate("MainWindow", "Folder ");
+    if (index >= 0 && index < FirstFolderIndex)
+        return translated(namedFunctionTexts[index]);
+    if (index >= FirstFolderIndex && index < FirstSerialIndex)
+        return folderWord() + zeroFilled(index - FirstFolderIndex, NumberWidth);
+    if (index >= FirstSerialIndex && index < FunctionCount)
+        return serialCommandWord() + zeroFilled(index - FirstSerialIndex + 1, NumberWidth);
+    return QString();
 }
-
-QString serialCommandWord()
-{
-    return QCoreApplication::translate("MainWindow", "Serial command ");
-}
-
-} // namespace
 
 QStringList functionItemList()
 {
     QStringList items;
     items.reserve(FunctionCount);
-    for (const char *text : namedFunctionTexts)
-        items.append(tr(text));
-    // Only the word is translated, never the number.
-    const QString folder = folderWord();
-    for (int n = 0; n <= 999; ++n)
-        items.append(folder + threeDigits(n));
-    const QString serial = serialCommandWord();
-    for (int n = 1; n <= 999; ++n)
-        items.append(serial + threeDigits(n));
+    for (int i = 0; i < FunctionCount; ++i)
+        items.append(functionItemText(i));
     return items;
 }
 
@@ -161,35 +181,62 @@ QStringList functionItemWidthSamples()
 {
     QStringList samples;
     for (const char *text : namedFunctionTexts)
-        samples.append(tr(text));
+        samples.append(translated(text));
     // A number is never wider than three times its widest digit.
     for (int digit = 0; digit <= 9; ++digit) {
-        const QString number(3, QLatin1Char('0' + digit));
+        const QString number(NumberWidth, QLatin1Char('0' + digit));
         samples.append(folderWord() + number);
         samples.append(serialCommandWord() + number);
     }
     return samples;
 }
 
-QStringList powerItemList()
+QStringList listItems(ValueKind kind)
 {
-    return {QCoreApplication::translate("MainWindow", "Off"),
-            QCoreApplication::translate("MainWindow", "On")};
-}
-
-QStringList monitoringItemList()
-{
-    return {QCoreApplication::translate("MainWindow", "No monitoring mode"),
-            QCoreApplication::translate("MainWindow", "Daisy chain mode"),
-            QCoreApplication::translate("MainWindow", "Monitoring mode"),
-            QCoreApplication::translate("MainWindow", "Advanced monitoring mode")};
-}
-
-const QStringList &baudrateItemList()
-{
-    static const QStringList items = {QStringLiteral("9600"), QStringLiteral("19200"),
-                                      QStringLiteral("38400")};
+    static const char *const power[] = {QT_TRANSLATE_NOOP("MainWindow", "Off"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "On")};
+    static const char *const monitoring[] = {
+        QT_TRANSLATE_NOOP("MainWindow", "No monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Daisy chain mode"),
+        QT_TRANSLATE_NOOP("MainWindow", "Monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Advanced monitoring mode")};
+    QStringList items;
+    switch (kind) {
+    case ValueKind::Power:
+        for (const char *text : power)
+            items << translated(text);
+        break;
+    case ValueKind::Monitoring:
+        for (const char *text : monitoring)
+            items << translated(text);
+        break;
+    case ValueKind::Baudrate:
+        items = QStringList{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
+        break;
+    default:
+        break;
+    }
     return items;
+}
+
+QString valueText(ValueKind kind, int value)
+{
+    const KindFacts &f = facts(kind);
+    switch (f.encoding) {
+    case Encoding::Number:
+        return zeroFilled(value >= f.minimum && value <= f.maximum ? value : f.minimum, f.fieldWidth);
+    case Encoding::ItemText:
+        return listItems(kind).value(value);
+    case Encoding::Token:
+        return functionToken(value);
+    }
+    return QString();
+}
+
+int valueForNumber(ValueKind kind, quint32 number)
+{
+    const KindFacts &f = facts(kind);
+    if (f.encoding == Encoding::ItemText)
+        return listItems(kind).indexOf(QString::number(number));
+    return number >= quint32(f.minimum) && number <= quint32(f.maximum) ? int(number) : -1;
 }
 
 OptionStates defaultStates(bool included)

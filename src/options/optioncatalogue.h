@@ -6,16 +6,34 @@
 #include <array>
 
 // The player's 23 options: what each row of the window edits, how its value is
-// written to the configuration file, and its default. Row order is also the order
-// of the lines in the file.
+// written to and read from the configuration file, and its default. Row order is
+// also the order of the lines in the file. Every range, field width and keyword of
+// the program is here; the writer, the reader and the window read them from here.
 namespace Options {
 
 enum class ValueKind { Id, Volume, Power, Monitoring, Boot, Function, Baudrate };
 
+// How a value stands in the file.
+enum class Encoding {
+    Number,     // the value in decimal, zero-filled to the field width
+    ItemText,   // the text of the list item (the baud rates)
+    Token,      // the function token: PLAY, FOLDER007, RS123...
+};
+
+// Everything the program knows about one kind of value.
+struct KindFacts {
+    Encoding encoding;
+    int fieldWidth;   // characters of the value field: digits written, characters read (0: the token's own)
+    int minimum;      // the editor's range: a spin-box value or a list index
+    int maximum;
+};
+
+const KindFacts &facts(ValueKind kind);
+
 struct OptionRow {
-    QString keyword;       // full keyword as written in the file, e.g. "#INPUT07"
+    QString keyword;   // as written in the file, e.g. "#INPUT07"
     ValueKind kind;
-    int defaultValue;      // spin-box value or list index
+    int defaultValue;  // spin-box value or list index
 };
 
 constexpr int OptionCount = 23;
@@ -29,6 +47,9 @@ const std::array<OptionRow, OptionCount> &catalogue();
 const QStringList &optionKeywordTable();    // "#ID" ... "#BAUDRATE" (8)
 const QStringList &functionKeywordTable();  // "PLAY" ... "FOLDER", "RS" (10)
 
+// `value` in decimal, at least `width` digits, filled on the left with '0'.
+QString zeroFilled(int value, int width);
+
 // Token written for a function list index; empty for an index outside the list.
 QString functionToken(int index);
 
@@ -37,20 +58,28 @@ QString functionToken(int index);
 int functionIndexAtStart(QStringView text);
 
 // Item texts of the lists, in the interface language installed now.
+QString functionItemText(int index);
 QStringList functionItemList();
 // A few items of the function list that are together at least as wide as every
 // item: measuring 2007 texts is slow, and the numbered items differ only in digits.
 QStringList functionItemWidthSamples();
-QStringList powerItemList();
-QStringList monitoringItemList();
-const QStringList &baudrateItemList();      // never translated
+// The items of a Power, Monitoring or Baudrate list (the baud rates are never translated).
+QStringList listItems(ValueKind kind);
 
-// Value of one row: a spin-box value or a list index.
-struct OptionValue {
+// What the file holds for a value of this kind ("001", "05", "FOLDER007", "19200").
+// A list without a current item (-1) gives "0", or an empty text for tokens and baud rates.
+QString valueText(ValueKind kind, int value);
+
+// The editor value that a number read from a value field stands for, or -1 when the
+// editor cannot take it. For a function, the number is the list index of a token.
+int valueForNumber(ValueKind kind, quint32 number);
+
+// State of one row: ticked or not, and its editor's value.
+struct OptionState {
     bool included = false;
     int value = 0;
 };
-using OptionStates = std::array<OptionValue, OptionCount>;
+using OptionStates = std::array<OptionState, OptionCount>;
 
 OptionStates defaultStates(bool included);
 

@@ -18,11 +18,6 @@
 
 namespace {
 
-Preferences::FileFormat format()
-{
-    return {playerModelCode, preferenceFileVersion, preferenceFileTitle, defaultLanguageName, preferenceFileSuffix};
-}
-
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -111,7 +106,7 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         QFETCH(QString, expected);
-        const auto language = Preferences::parseLanguage(contents, format());
+        const auto language = Preferences::parseLanguage(contents);
         QCOMPARE(language ? QStringList({"Default", "English", "French"}).at(int(*language)) : "unchanged", expected);
     }
 
@@ -124,8 +119,8 @@ private slots:
         QVERIFY(writeFile(dir.filePath("old.cfg"), old) && writeFile(dir.filePath("plain"), old));
         QFile before(dir.filePath("old.cfg"));
         QVERIFY(before.open(QIODevice::ReadOnly));
-        QVERIFY(Preferences::writeLanguage(dir.filePath("old.cfg"), Preferences::Language::French, format()));
-        QVERIFY(!Preferences::writeLanguage(dir.filePath("plain/x.cfg"), Preferences::Language::French, format()));
+        QVERIFY(Preferences::writeLanguage(dir.filePath("old.cfg"), Preferences::Language::French));
+        QVERIFY(!Preferences::writeLanguage(dir.filePath("plain/x.cfg"), Preferences::Language::French));
         QCOMPARE(before.readAll(), old);
         QCOMPARE(readFile(dir.filePath("old.cfg")), fiveLines("French"));
         QCOMPARE(readFile(dir.filePath("plain")), old);

@@ -79,7 +79,7 @@ private slots:
         MainWindow window;
         QCOMPARE(window.windowTitle(), QString("Quillary"));
         QVector<int> values;
-        for (const Options::OptionValue &row : window.optionStates()) {
+        for (const Options::OptionState &row : window.optionStates()) {
             QVERIFY(row.included);
             values << row.value;
         }
@@ -126,7 +126,7 @@ private slots:
         QFETCH(int, ticks);
         MainWindow window;
         Options::OptionStates before = Options::defaultStates(true);   // every value off its default
-        for (Options::OptionValue &row : before)
+        for (Options::OptionState &row : before)
             row.value += 1;
         before[1].included = before[8].included = false;
         window.setOptionStates(before);
