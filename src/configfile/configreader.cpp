@@ -2,10 +2,15 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#if QT_VERSION_MAJOR >= 6
+#include <QStringDecoder>
+#else
 #include <QTextCodec>
 #include <QTextDecoder>
+#endif
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ConfigReader {
@@ -235,7 +240,11 @@ Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxR
     constexpr int ChunkSize = 64 * 1024;
     Report report;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
+#if QT_VERSION_MAJOR >= 6
+    std::optional<QStringDecoder> decoder;
+#else
     std::unique_ptr<QTextDecoder> decoder;
+#endif
     QString line;            // the kept start of a line that began in an earlier chunk
     bool lineOpen = false;   // characters read since the last line break
     bool leading = true;     // still in the line's leading white space
@@ -252,11 +261,20 @@ Report readConfigFile(QIODevice &device, Options::OptionStates &states, int maxR
     while ((read = device.read(chunk.data(), ChunkSize)) > 0) {
         if (!decoder) {
             // Like a text stream: UTF-8, unless a byte order mark says otherwise.
+#if QT_VERSION_MAJOR >= 6
+            decoder.emplace(QStringConverter::encodingForData(QByteArrayView(chunk.constData(), read))
+                                .value_or(QStringConverter::Utf8));
+#else
             QTextCodec *codec = QTextCodec::codecForUtfText(QByteArray::fromRawData(chunk.constData(), int(read)),
                                                             QTextCodec::codecForMib(106));
             decoder.reset(codec->makeDecoder());
+#endif
         }
+#if QT_VERSION_MAJOR >= 6
+        const QString text = decoder->decode(QByteArrayView(chunk.constData(), read));
+#else
         const QString text = decoder->toUnicode(chunk.constData(), int(read));
+#endif
         QStringView rest(text);
         while (!rest.isEmpty()) {
             const qsizetype end = rest.indexOf(QLatin1Char('\n'));
