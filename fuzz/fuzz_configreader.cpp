@@ -9,8 +9,12 @@
 #include "configfile/configreader.h"
 
 #include <QBuffer>
-#include <QTextCodec>
 #include <QTextStream>
+#if QT_VERSION_MAJOR >= 6
+#include <QStringConverter>
+#else
+#include <QTextCodec>
+#endif
 
 #include <cstdint>
 #include <cstdlib>
@@ -34,13 +38,27 @@ ConfigReader::Report readWholeLines(QByteArray bytes, Options::OptionStates &sta
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly | QIODevice::Text);
     QTextStream stream(&buffer);
-    stream.setCodec("UTF-8");
+#if QT_VERSION_MAJOR < 6
+    stream.setCodec("UTF-8");   // Qt 6 streams read UTF-8 unless told otherwise
+#endif
     ConfigReader::Report report;
     qint64 lineNumber = 0;
     QString line;
     while (stream.readLineInto(&line))
         ConfigReader::applyLine(line.trimmed().left(ConfigReader::KeptLineLength), ++lineNumber, states, report);
     return report;
+}
+
+// True when the bytes start with no byte order mark or with the UTF-8 one.
+bool decodedAsUtf8(const QByteArray &bytes)
+{
+#if QT_VERSION_MAJOR >= 6
+    const std::optional<QStringConverter::Encoding> unicode = QStringConverter::encodingForData(bytes);
+    return !unicode || *unicode == QStringConverter::Utf8;
+#else
+    const QTextCodec *unicode = QTextCodec::codecForUtfText(bytes, nullptr);
+    return !unicode || unicode->mibEnum() == 106;
+#endif
 }
 
 quint32 scanAllTokens(const QString &line, const QString &key)
@@ -74,8 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray raw = bytes;
     QBuffer textMode(&raw);
     textMode.open(QIODevice::ReadOnly | QIODevice::Text);
-    const QTextCodec *unicode = QTextCodec::codecForUtfText(textMode.readAll(), nullptr);
-    if (!unicode || unicode->mibEnum() == 106) {
+    if (decodedAsUtf8(textMode.readAll())) {
         Options::OptionStates reference = Options::defaultStates(false);
         const ConfigReader::Report referenceReport = readWholeLines(bytes, reference);
         require(ConfigReader::reportHtml(report) == ConfigReader::reportHtml(referenceReport)

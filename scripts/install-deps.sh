@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qtbase5-dev qttools5-dev qttools5-dev-tools
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev file

@@ -4,11 +4,22 @@
 # English file translates every text by itself, so new entries are filled in with
 # their source text. Entries whose text left the sources are dropped.
 #
-# Usage: scripts/update-translations.sh [lupdate options...]
+# Usage: [LUPDATE=/path/to/lupdate] scripts/update-translations.sh [lupdate options...]
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-lupdate=${LUPDATE:-lupdate}
+# Qt 5's and Qt 6's lupdate write the same files; LUPDATE picks one, else the one on
+# the PATH (Qt 5's on Debian), else Qt 6's.
+lupdate=${LUPDATE:-}
+if [ -z "$lupdate" ]; then
+    for candidate in lupdate /usr/lib/qt6/bin/lupdate; do
+        if command -v "$candidate" > /dev/null && "$candidate" -version > /dev/null 2>&1; then
+            lupdate=$candidate
+            break
+        fi
+    done
+fi
+[ -n "$lupdate" ] || { echo "no lupdate found: install qttools5-dev-tools or qt6-l10n-tools, or set LUPDATE" >&2; exit 1; }
 english="$root/src/language/LanguageData_en.ts"
 french="$root/src/language/LanguageData_fr.ts"
 

@@ -85,6 +85,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setApplicationIdentity();
+    enableHighDpiScaling();
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 5;

@@ -40,6 +40,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     setApplicationIdentity();
+    enableHighDpiScaling();
     QStandardPaths::setTestModeEnabled(true);   // never touch the user's preferences
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(QUILLARY_QM_DIR));

@@ -37,6 +37,7 @@ public:
 int runChild(int argc, char **argv, bool real)
 {
     setApplicationIdentity();
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     FirstFrame watcher;
     QMainWindow *window = real ? new MainWindow : new QMainWindow;
@@ -76,6 +77,7 @@ double median(std::vector<double> v)
 double refillMs(int argc, char **argv)
 {
     setApplicationIdentity();
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     MainWindow window;
     QAction *english = window.findChild<QAction *>(QStringLiteral("action_English"));

@@ -9,3 +9,11 @@ void setApplicationIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("Halvex"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("https://www.halvex.example"));
 }
+
+void enableHighDpiScaling()
+{
+#if QT_VERSION_MAJOR < 6
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+}

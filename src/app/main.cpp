@@ -6,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     setApplicationIdentity();
+    enableHighDpiScaling();
 
     QApplication app(argc, argv);
     int exitCode = 0;

@@ -15,9 +15,9 @@ if(NOT _quillary_exe_dir)
     set(_quillary_exe_dir "${CMAKE_CURRENT_BINARY_DIR}")
 endif()
 set_source_files_properties(${QUILLARY_TS_FILES} PROPERTIES OUTPUT_LOCATION "${_quillary_exe_dir}")
-# qt5_add_translation only reads the .ts files; qt5_create_translation would
-# rewrite them on every build.
-qt5_add_translation(_quillary_qm_files ${QUILLARY_TS_FILES})
+# Compiled by the lrelease of the Qt in use. qt_add_translation only reads the .ts
+# files; qt_create_translation would rewrite them on every build.
+qt_add_translation(_quillary_qm_files ${QUILLARY_TS_FILES})
 add_custom_target(quillary_translations ALL DEPENDS ${_quillary_qm_files})
 add_dependencies(quillary quillary_translations)
 

@@ -10,6 +10,7 @@
     int main(int argc, char *argv[])                                                                \
     {                                                                                               \
         setApplicationIdentity();                                                                   \
+        enableHighDpiScaling();                                                                     \
         QStandardPaths::setTestModeEnabled(true);                                                   \
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                \
         QApplication app(argc, argv);                                                               \
