@@ -7,7 +7,7 @@ packages=(
     build-essential cmake
     qtbase5-dev qttools5-dev qttools5-dev-tools
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick openbox xdotool
     desktop-file-utils appstream dpkg-dev file
     python3
 )
