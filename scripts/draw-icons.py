@@ -5,7 +5,9 @@ Regenerates, deterministically and with the Python standard library only:
 
   src/resources/images/Quillary.ico            program icon (6 images)
   src/resources/images/HelpPanelCFG.png        128x192 side panel of the About dialog
-  src/resources/images/Icons16xColor/*.png     16x16 menu and toolbar icons
+  src/resources/images/Icons16xColor/*.png     16x16 menu and toolbar icons, and
+                                               their 32x32 "@2x" twins for screens
+                                               at scale factor 2
   src/resources/icons/hicolor/NxN/apps/quillary.png   program icon, 16/32/48/128
 
 Run from anywhere:  python3 scripts/draw-icons.py
@@ -217,15 +219,22 @@ def arrow_head(tip, direction_deg, length, half_width):
 # Canvas
 
 class Canvas:
-    """RGBA canvas holding premultiplied floats, painted with anti-aliased polygons."""
+    """RGBA canvas holding premultiplied floats, painted with anti-aliased polygons.
 
-    def __init__(self, w, h):
-        self.w, self.h = w, h
-        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(w * h)]
+    Shapes and paints are given in design units; a canvas of scale 2 has two pixels
+    per unit, so the same drawing comes out twice as large and as sharp.
+    """
+
+    def __init__(self, w, h, scale=1):
+        self.scale = scale
+        self.w, self.h = w * scale, h * scale
+        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(self.w * self.h)]
 
     # coverage -----------------------------------------------------------
     def coverage(self, shapes, rule="nonzero"):
         """dict {(x, y): coverage in 0..1} of the given polygons."""
+        s = self.scale
+        shapes = [[(x * s, y * s) for x, y in p] for p in shapes]
         edges = []
         ymin, ymax = float("inf"), float("-inf")
         for p in shapes:
@@ -309,7 +318,7 @@ class Canvas:
         for (x, y), c in cov.items():
             if c <= 0.0:
                 continue
-            r, g, b, a = solid if solid else paint(x + 0.5, y + 0.5)
+            r, g, b, a = solid if solid else paint((x + 0.5) / self.scale, (y + 0.5) / self.scale)
             a *= c * opacity
             d = self.px[y * self.w + x]
             k = 1.0 - a
@@ -691,10 +700,10 @@ def help_panel():
 
 
 # --------------------------------------------------------------------------
-# 16x16 menu icons
+# 16x16 menu icons, drawn at any scale
 
-def icon_exit():
-    c = Canvas(16, 16)
+def icon_exit(scale):
+    c = Canvas(16, 16, scale)
     # door frame and dark doorway
     c.fill(rect(1, 1, 10, 15), GREY_D)
     c.fill(rect(2, 2, 9, 15), rgb("#2a3342"))
@@ -710,8 +719,8 @@ def icon_exit():
     return c
 
 
-def icon_about():
-    c = Canvas(16, 16)
+def icon_about(scale):
+    c = Canvas(16, 16, scale)
     c.fill(circle(8, 8, 7.6), BLUE_D)
     c.fill(circle(8, 8, 6.6), lgrad(3, 2, BLUE_L, 12, 14, BLUE))
     c.fill(circle(8, 4.6, 1.35), WHITE)
@@ -721,8 +730,8 @@ def icon_about():
     return c
 
 
-def icon_mail():
-    c = Canvas(16, 16)
+def icon_mail(scale):
+    c = Canvas(16, 16, scale)
     c.fill(rect(0.5, 3, 15.5, 13), GREY_D)
     c.fill(rect(1.5, 4, 14.5, 12), vgrad(4, PAPER, 12, PAPER_2))
     # bottom folds
@@ -736,8 +745,8 @@ def icon_mail():
     return c
 
 
-def icon_globe():
-    c = Canvas(16, 16)
+def icon_globe(scale):
+    c = Canvas(16, 16, scale)
     cx = cy = 7.5  # centred on a pixel corner so the 1 px grid lines are crisp
     c.fill(circle(cx, cy, 7.5), BLUE_D)
     c.fill(circle(cx, cy, 6.5), rgrad(5.0, 4.5, 10.0, rgb("#8cc0f2"), rgb("#2f72b8")))
@@ -755,8 +764,8 @@ def icon_globe():
     return c
 
 
-def icon_save():
-    c = Canvas(16, 16)
+def icon_save(scale):
+    c = Canvas(16, 16, scale)
     body = poly((1, 1), (13, 1), (15, 3), (15, 15), (1, 15))
     c.fill(body, rgb("#173a66"))
     c.fill(poly((2, 2), (12.6, 2), (14, 3.4), (14, 14), (2, 14)),
@@ -771,8 +780,8 @@ def icon_save():
     return c
 
 
-def icon_open():
-    c = Canvas(16, 16)
+def icon_open(scale):
+    c = Canvas(16, 16, scale)
     # back of the folder with its tab
     back = poly((0.5, 3), (5.5, 3), (7, 4.5), (13.5, 4.5), (13.5, 14), (0.5, 14))
     c.fill(back, GOLD_D)
@@ -788,8 +797,8 @@ def icon_open():
     return c
 
 
-def icon_refresh():
-    c = Canvas(16, 16)
+def icon_refresh(scale):
+    c = Canvas(16, 16, scale)
     cx, cy, r, w = 8.0, 8.0, 5.0, 2.0
     colour = rgb("#27984c")
     # two arcs chasing each other clockwise, each ending in an arrow head
@@ -815,20 +824,20 @@ def _checkbox(c, x0, y0, size, ticked):
         c.fill(stroke(pts, 1.6), rgb("#23a04a"))
 
 
-def _list_icon(ticked):
-    c = Canvas(16, 16)
+def _list_icon(ticked, scale):
+    c = Canvas(16, 16, scale)
     for y in (1, 9):
         _checkbox(c, 1, y, 7, ticked)
         c.fill(rect(10, y + 2, 15, y + 4), GREY if ticked else rgb("#aab4c0"))
     return c
 
 
-def icon_select_all():
-    return _list_icon(True)
+def icon_select_all(scale):
+    return _list_icon(True, scale)
 
 
-def icon_unselect_all():
-    return _list_icon(False)
+def icon_unselect_all(scale):
+    return _list_icon(False, scale)
 
 
 MENU_ICONS = [
@@ -858,8 +867,11 @@ def main():
 
     write_file(os.path.join(IMAGES, "HelpPanelCFG.png"), png_bytes(help_panel().rgba8()))
 
+    # Qt picks "name@2x.png" beside "name.png" by itself on a screen at scale 2.
     for name, fn in MENU_ICONS:
-        write_file(os.path.join(IMAGES, "Icons16xColor", name), png_bytes(fn().rgba8()))
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            path = os.path.join(IMAGES, "Icons16xColor", name.replace(".png", suffix + ".png"))
+            write_file(path, png_bytes(fn(scale).rgba8()))
     return 0
 
 

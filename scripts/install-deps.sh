@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick openbox xdotool
     desktop-file-utils appstream dpkg-dev file
     python3
 )

@@ -25,6 +25,8 @@ MainWindow::MainWindow(QWidget *parent)
     fillOptionLists();
     applyDefaultSettings();
     selectAllOptions();
+    describeEditors();
+    fitWindowToRows();
 }
 
 MainWindow::~MainWindow()

@@ -41,6 +41,11 @@ private slots:
     void on_action_Unselect_All_options_Toolbar_triggered();
 
 private:
+    // Row layout and screen-reader names (app/mainwindow_rows.cpp)
+    void describeEditors();
+    void layOutRows();
+    void fitWindowToRows();
+
     // Option rows (options/)
     void fillKeywordLists();
     void setUpEditorRanges();

@@ -25,7 +25,8 @@ QString localeName(Preferences::Language language)
 } // namespace
 
 // Every language command runs the same routine; the option values go back to
-// their defaults because the lists are refilled, while the ticks stay.
+// their defaults because the lists are refilled, while the ticks stay. The new
+// texts may need a wider window.
 void MainWindow::switchLanguage(QAction *chosen)
 {
     uncheckLanguageActions();
@@ -33,6 +34,12 @@ void MainWindow::switchLanguage(QAction *chosen)
     changeLanguage();
     fillOptionLists();
     applyDefaultSettings();
+    describeEditors();
+    // A window still being built opens at its rows' width once it is complete.
+    if (isVisible())
+        fitWindowToRows();
+    else
+        layOutRows();
 }
 
 void MainWindow::uncheckLanguageActions()

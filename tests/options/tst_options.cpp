@@ -1,13 +1,18 @@
 // The option catalogue and the main window as the user finds it: rows, defaults,
 // the commands that reset and tick them, shortcuts and tool-bar twins.
+#include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 
 static void trigger(QWidget &window, const QString &action)
@@ -205,6 +210,61 @@ private slots:
                                                             QStyle::SC_ComboBoxEditField, box);
             QVERIFY2(text.width() >= widest, qPrintable(box->objectName()));
         }
+    }
+
+    // ctest runs this once more at scale factor 2, where the screen is half as wide.
+    void rowsFitTheWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("input01Name");
+        for (int points : {9, 11}) {
+            QTest::addRow("English, %d pt", points) << "action_English" << points << "Input 01";
+            QTest::addRow("French, %d pt", points) << "action_Fran_ais" << points << QString::fromUtf8("Entrée 01");
+        }
+    }
+
+    void rowsFitTheWindow()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, points);
+        QFETCH(QString, input01Name);
+        const QFont original = QApplication::font();
+        QApplication::setFont(QFont(original.family(), points));
+        const auto restore = qScopeGuard([&] {
+            QApplication::setFont(original);
+            QFile::remove(preferenceFilePath);   // the next window opens in the default language
+        });
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        trigger(window, language);   // the window fits the new texts
+        QTest::qWait(0);
+        // A long path must not force the window wider.
+        window.findChild<QLabel *>("label_Generate_Path")->setText("/" + QString(300, 'x') + "/config.txt");
+        QTest::qWait(0);
+        QVERIFY(window.minimumSizeHint().width() <= window.width());
+        const auto *area = window.findChild<QScrollArea *>("scrollArea");
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QCOMPARE(window.findChild<QWidget *>("comboBox_Input01")->accessibleName(), input01Name);
+        const auto infos = area->widget()->findChildren<ElidedLabel *>();
+        QCOMPARE(infos.size(), Options::OptionCount);
+        // Descriptions give way only where the screen is too narrow for the rows.
+        const bool roomy = window.frameGeometry().width() < window.screen()->availableGeometry().width();
+        QSet<int> editorLefts;
+        for (const ElidedLabel *info : infos) {
+            QVERIFY2(!roomy || !info->isElided(), qPrintable(info->objectName()));
+            const QWidget *editor = info->buddy();
+            QVERIFY2(editor, qPrintable(info->objectName()));
+            const auto *caption = area->widget()->findChild<QCheckBox *>("checkBox_" + editor->objectName().section('_', 1));
+            QVERIFY2(caption->width() >= caption->sizeHint().width(), qPrintable(caption->objectName()));
+            const QRect shown(editor->mapTo(area->viewport(), QPoint()), editor->size());
+            QVERIFY2(shown.left() >= 0 && shown.right() < area->viewport()->width(), qPrintable(editor->objectName()));
+            editorLefts << shown.left();
+            QVERIFY(editor->accessibleName().contains(caption->text().remove(':').trimmed()));
+            QCOMPARE(editor->accessibleDescription(), info->text());
+        }
+        QCOMPARE(editorLefts.size(), 1);
     }
 };
 
