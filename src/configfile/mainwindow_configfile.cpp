@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "app/settings.h"
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
@@ -70,7 +72,7 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
 void MainWindow::generateConfigurationFile()
 {
     if (configFilePath.isEmpty())
-        configFilePath = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("config.txt"));
+        configFilePath = QDir(Settings::startFolder()).absoluteFilePath(QStringLiteral("config.txt"));
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Configuration File"), configFilePath,
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
@@ -95,7 +97,8 @@ void MainWindow::writeConfigurationFile(const QString &path)
 
 void MainWindow::importConfigurationFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), configFilePath,
+    const QString start = configFilePath.isEmpty() ? Settings::startFolder() : configFilePath;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), start,
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
         return;
@@ -127,9 +130,11 @@ void MainWindow::readConfigurationFile(const QString &path)
     box.exec();
 }
 
-// The path last chosen by either command: the next dialog starts from it.
+// The path last chosen by either command: the next dialog starts from it, and from
+// its folder in the next run.
 void MainWindow::setConfigFilePath(const QString &path)
 {
     configFilePath = path;
     ui->label_Generate_Path->setText(path);
+    Settings::setLastFolder(QFileInfo(path).absolutePath());
 }

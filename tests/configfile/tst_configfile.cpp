@@ -1,5 +1,6 @@
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "app/settings.h"
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
@@ -227,9 +228,31 @@ private slots:
         }
     }
 
+    // Where the dialogs start first: the first candidate folder that exists and may be written to.
+    void startFolder_data()
+    {
+        QTest::addColumn<QStringList>("candidates");   // remembered, program's, documents; "": none
+        QTest::addColumn<QString>("chosen");
+        QVERIFY(QDir(m_dir.path()).mkpath("a") && QDir(m_dir.path()).mkpath("b") && writeFile(path("plain"), ""));
+        QTest::newRow("remembered") << QStringList{"a", "b"} << "a";
+        QTest::newRow("program folder") << QStringList{"", "b", "a"} << "b";
+        QTest::newRow("program folder below a file") << QStringList{"", "plain/bin", "a"} << "a";
+        QTest::newRow("none usable: last resort") << QStringList{"", "gone", "plain/bin"} << "-";
+    }
+
+    void startFolder()
+    {
+        QFETCH(QStringList, candidates);
+        QFETCH(QString, chosen);
+        for (QString &folder : candidates)
+            folder = folder.isEmpty() ? folder : path(folder);
+        QCOMPARE(Settings::firstWritableFolder(candidates, "-"), chosen == "-" ? chosen : path(chosen));
+    }
+
     void roundTripsThroughWindow()
     {
-        configFilePath.clear();   // as if no file had been chosen yet
+        configFilePath.clear();   // as if no file had ever been chosen
+        Settings::setLastFolder(QString());
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -259,8 +282,14 @@ private slots:
         driver.chooseFile(file);
         driver.closeMessageBox();
         trigger(window, "action_Import_Configuration_File_Toolbar");
+        configFilePath.clear();   // as at the next start
+        MainWindow restarted;
+        driver.handleNext(noteProposal);
+        trigger(restarted, "action_Generate_Configuration_File");
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
-        QCOMPARE(proposals, QStringList({QCoreApplication::applicationDirPath() + "/config.txt", file}));
+        QCOMPARE(proposals, QStringList({QCoreApplication::applicationDirPath() + "/config.txt", file,
+                                         path("config.txt")}));
+        QVERIFY(QSettings().fileName().startsWith(QDir::homePath()));   // never the user's own
         QCOMPARE(describe(window.optionStates()), describe(written));
         const QList<ModalDriver::Box> &shown = driver.boxes();
         QCOMPARE(QStringList({shown.value(0).text, shown.value(1).text}),
