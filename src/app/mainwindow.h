@@ -21,6 +21,9 @@ public:
     Options::OptionStates optionStates() const;
     void setOptionStates(const Options::OptionStates &states);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void on_action_Quit_triggered();
     void on_action_About_triggered();
@@ -48,6 +51,9 @@ private:
     void applyDefaultSettings();
     void selectAllOptions();
     void unselectAllOptions();
+    void watchRowEdits();
+    void rowEdited(int row);
+    void markUnmodified();
 
     // Configuration file (configfile/)
     void generateConfigurationFile();
@@ -55,6 +61,7 @@ private:
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
     void setConfigFilePath(const QString &path);
+    bool maybeSave();
 
     // Interface language and preferences (language/)
     void switchLanguage(QAction *chosen);
@@ -66,4 +73,7 @@ private:
     QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
+    // The rows as last generated, imported or set at start-up: the window is
+    // modified while they differ from it.
+    Options::OptionStates m_unmodifiedStates{};
 };

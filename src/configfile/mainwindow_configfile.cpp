@@ -88,6 +88,7 @@ void MainWindow::writeConfigurationFile(const QString &path)
     if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
+        markUnmodified();
     } else {
         box.setText(tr("Impossible to create configuration file!"));
         box.setIcon(QMessageBox::Warning);
@@ -97,6 +98,8 @@ void MainWindow::writeConfigurationFile(const QString &path)
 
 void MainWindow::importConfigurationFile()
 {
+    if (!maybeSave())
+        return;
     const QString start = configFilePath.isEmpty() ? Settings::startFolder() : configFilePath;
     const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), start,
                                                       tr("Text files (*.txt)"));
@@ -123,6 +126,7 @@ void MainWindow::readConfigurationFile(const QString &path)
         const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
         file.close();
         setOptionStates(states);
+        markUnmodified();
         box.setIcon(QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.
         showReport(box, report, screen()->availableGeometry().height());
@@ -137,4 +141,27 @@ void MainWindow::setConfigFilePath(const QString &path)
     configFilePath = path;
     ui->label_Generate_Path->setText(path);
     Settings::setLastFolder(QFileInfo(path).absolutePath());
+}
+
+// Before the rows are lost (the window closes, or an import replaces them) while they
+// hold changes not yet generated, the user chooses: save them first, throw them away,
+// or go back. True when the rows may go.
+bool MainWindow::maybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    tr("The options have been modified.") + QLatin1Char('\n')
+                        + tr("Do you want to save your changes?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    // Qt's own button texts come untranslated without Qt's translation files.
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (answer == QMessageBox::Save) {
+        generateConfigurationFile();
+        return !isWindowModified();   // still modified: the save was cancelled or failed
+    }
+    return answer == QMessageBox::Discard;
 }

@@ -418,5 +418,25 @@
         <source>( write here your question... )</source>
         <translation>( write here your question... )</translation>
     </message>
+    <message>
+        <source>The options have been modified.</source>
+        <translation>The options have been modified.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Do you want to save your changes?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

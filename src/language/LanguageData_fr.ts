@@ -418,5 +418,25 @@
         <source>( write here your question... )</source>
         <translation>( écrivez votre question ici... )</translation>
     </message>
+    <message>
+        <source>The options have been modified.</source>
+        <translation>Les options ont été modifiées.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Voulez-vous enregistrer vos modifications ?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,5 @@
-// The option rows of the main window: filling their lists, defaults, ticks, and
-// moving their state to and from the catalogue's plain values.
+// The option rows of the main window: filling their lists, defaults, ticks, moving
+// their state to and from the catalogue's plain values, and noticing their edits.
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -166,4 +166,31 @@ void MainWindow::setOptionStates(const Options::OptionStates &states)
         else
             (ui->*row.comboBox)->setCurrentIndex(states[r].value);
     }
+}
+
+// Every change of a row, by the user or by a command, updates the modified marker
+// of the title.
+void MainWindow::watchRowEdits()
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const RowWidgets &row = rowWidgets[r];
+        const auto edited = [this, r] { rowEdited(r); };
+        connect(ui->*row.include, &QCheckBox::toggled, this, edited);
+        if (row.spinBox)
+            connect(ui->*row.spinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, edited);
+        else
+            connect(ui->*row.comboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, edited);
+    }
+}
+
+// Going back to the unmodified values clears the marker again.
+void MainWindow::rowEdited(int)
+{
+    setWindowModified(optionStates() != m_unmodifiedStates);
+}
+
+void MainWindow::markUnmodified()
+{
+    m_unmodifiedStates = optionStates();
+    setWindowModified(false);
 }

@@ -19,6 +19,8 @@ Q_DECLARE_METATYPE(Options::OptionStates)
 namespace {
 
 enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Baudrate };
+enum Way { CtrlQ, FileExit, CloseButton, ImportCommand };   // of losing the rows
+enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   // to the question
 const QByteArray oldFile(5000, '#');
 
 QByteArray readFile(const QString &path)
@@ -279,6 +281,7 @@ private slots:
         driver.handleNext(noteProposal);
         trigger(window, "action_Import_Configuration_File");
         window.setOptionStates(randomStates(random, 0));   // every row must be reset
+        driver.answerMessageBox(QMessageBox::Discard);
         driver.chooseFile(file);
         driver.closeMessageBox();
         trigger(window, "action_Import_Configuration_File_Toolbar");
@@ -294,7 +297,7 @@ private slots:
         const QList<ModalDriver::Box> &shown = driver.boxes();
         QCOMPARE(QStringList({shown.value(0).text, shown.value(1).text}),
                  QStringList({"Impossible to create configuration file!", "<b>Create configuration file done!</b>"}));
-        QVERIFY2(!shown.value(2).text.contains("ERROR"), qPrintable(shown.value(2).text));
+        QVERIFY2(!shown.value(3).text.contains("ERROR"), qPrintable(shown.value(3).text));
         auto *label = window.findChild<QLabel *>(QStringLiteral("label_Generate_Path"));
         QCOMPARE(label->text(), file);
         QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(file));   // tags shown, not applied
@@ -328,6 +331,7 @@ private slots:
         QString shown;   // as "title|text|icon"
         bool usable = false, scrolls = false;
         ModalDriver driver;
+        driver.answerMessageBox(QMessageBox::Discard);
         driver.handleNext([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             QObject::connect(dialog, &QFileDialog::fileSelected, [&] {   // picked, then maybe gone
@@ -352,6 +356,55 @@ private slots:
         QCOMPARE(scrolls, file.size() > 1000);
         QCOMPARE(shown, "Import Configuration File|" + box);
         QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
+        QCOMPARE(window.isWindowModified(), file.size() < 2);
+    }
+
+    // Before changed rows are lost, the user is asked; Save runs Generate. Only a save
+    // done, or Discard, lets the window close or the import go on.
+    void unsavedChanges_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("answer");
+        const char *ways[] = {"Ctrl+Q", "File > Exit", "close button", "Import"};
+        const char *answers[] = {"Save", "save cancelled", "save fails", "Discard", "Cancel", "unmodified"};
+        for (int way = CtrlQ; way <= ImportCommand; ++way)
+            for (int answer = Save; answer <= Unmodified; ++answer)
+                QTest::addRow("%s, %s", ways[way], answers[answer]) << way << answer;
+    }
+
+    void unsavedChanges()
+    {
+        QFETCH(int, way);
+        QFETCH(int, answer);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString file = path("unsaved.txt");
+        QFile::remove(file);
+        window.findChild<QSpinBox *>("spinBox_Volume")->setValue(answer == Unmodified ? 32 : 50);
+        ModalDriver driver;
+        const bool goesOn = answer == Save || answer == Discard || answer == Unmodified;
+        if (answer != Unmodified)
+            driver.answerMessageBox(answer == Discard ? QMessageBox::Discard : answer == Cancel ? QMessageBox::Cancel
+                                                                                                : QMessageBox::Save);
+        if (answer == Save || answer == SaveFails) {
+            driver.chooseFile(answer == Save ? file : QCoreApplication::applicationFilePath() + "/config.txt");
+            driver.closeMessageBox();
+        } else if (answer == SaveCancelled) {
+            driver.cancelDialog();
+        }
+        if (way == ImportCommand && goesOn)
+            driver.cancelDialog();   // the open dialog
+        if (way == CtrlQ)
+            QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        else if (way == CloseButton)
+            window.close();
+        else
+            trigger(window, way == FileExit ? "action_Quit" : "action_Import_Configuration_File");
+        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QCOMPARE(window.isVisible(), way == ImportCommand || !goesOn);
+        QCOMPARE(readFile(file), answer == Save ? ConfigWriter::fileContents(window.optionStates()) : "");
+        QCOMPARE(window.isWindowModified(), answer != Save && answer != Unmodified);
     }
 };
 

@@ -174,8 +174,9 @@ private slots:
         QTest::newRow("data folder is a regular file") << french << english << 0 << data << binary << byDefault;
     }
     // Values go back to their defaults, ticks stay, and the player's file does not depend
-    // on the interface language. Closing ends the event loop as in main(); the preference
-    // file is written when the window is destroyed, silently, and an obstacle is left as it was.
+    // on the interface language. Closing (the changes discarded) ends the event loop as in
+    // main(); the preference file is written when the window is destroyed, silently, and an
+    // obstacle is left as it was.
     void switchAndRestart()
     {
         QFETCH(QString, from);
@@ -206,6 +207,7 @@ private slots:
         QCOMPARE(describe(window->optionStates()), describe(reset));
         window->setOptionStates(edited);
         QCOMPARE(ConfigWriter::fileContents(window->optionStates()), configFile);
+        driver.answerMessageBox(QMessageBox::Discard);
 
         QTimer::singleShot(0, window.get(), [&] {
             if (closing == 0)
