@@ -24,15 +24,17 @@ QString localeName(Preferences::Language language)
 
 } // namespace
 
-// Every language command runs the same routine; the option values go back to
-// their defaults because the lists are refilled, while the ticks stay.
+// Every language command runs the same routine. Refilling the lists in the new
+// language loses their current items, so the rows (values, ticks) are put back
+// afterwards: a change of language changes no option.
 void MainWindow::switchLanguage(QAction *chosen)
 {
+    const Options::OptionStates kept = optionStates();
     uncheckLanguageActions();
     chosen->setChecked(true);
     changeLanguage();
     fillOptionLists();
-    applyDefaultSettings();
+    setOptionStates(kept);
 }
 
 void MainWindow::uncheckLanguageActions()
@@ -48,7 +50,9 @@ void MainWindow::changeLanguage()
     QCoreApplication::removeTranslator(&appTranslator);
     if (Translation::loadFromFolders(appTranslator, fileName, Translation::searchFolders()))
         QCoreApplication::installTranslator(&appTranslator);
+    const QString shownPath = ui->label_Generate_Path->text();   // the form would empty it
     ui->retranslateUi(this);
+    ui->label_Generate_Path->setText(shownPath);
 }
 
 // French is tested last, so it wins should both marks be set.

@@ -357,6 +357,8 @@ private slots:
         QCOMPARE(shown, "Import Configuration File|" + box);
         QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
         QCOMPARE(window.isWindowModified(), file.size() < 2);
+        trigger(window, "action_English");   // keeps the path
+        QCOMPARE(window.findChild<QLabel *>("label_Generate_Path")->text(), name);
     }
 
     // Before changed rows are lost, the user is asked; Save runs Generate. Only a save

@@ -146,7 +146,7 @@ private slots:
         QTest::addColumn<bool>("modified");
         QTest::newRow("tick") << "checkBox_Boot.checked=0" << true;
         QTest::newRow("spin box") << "spinBox_Volume.value=50" << true;
-        QTest::newRow("list") << "comboBox_Input01.currentIndex=537" << true;
+        QTest::newRow("list, language switch") << "comboBox_Input01.currentIndex=537 action_English" << true;
         QTest::newRow("unselect all") << "action_Unselect_All_options_Toolbar" << true;
         QTest::newRow("tick, select all") << "checkBox_Boot.checked=0 action_Select_All_Options" << false;
         QTest::newRow("list, defaults") << "comboBox_Power.currentIndex=1 actionDefault_settings" << false;
