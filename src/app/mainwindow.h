@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 namespace Ui {
 class MainWindow;
 }
@@ -54,6 +56,7 @@ private:
     void watchRowEdits();
     void rowEdited(int row);
     void markUnmodified();
+    void showRefusedMarks();
 
     // Configuration file (configfile/)
     void generateConfigurationFile();
@@ -76,4 +79,7 @@ private:
     // The rows as last generated, imported or set at start-up: the window is
     // modified while they differ from it.
     Options::OptionStates m_unmodifiedStates{};
+    // Per row, the file line whose value the last import refused, until the row is
+    // edited or a file is generated; 0 when none.
+    std::array<qint64, Options::OptionCount> m_refusedLines{};
 };

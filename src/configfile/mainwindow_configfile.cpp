@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
@@ -39,20 +41,37 @@ void insertAboveButtons(QMessageBox &box, QWidget *view)
     grid->addWidget(buttons, row + 1, column, rowSpan, columnSpan);
 }
 
+// The report lines in the desktop's fixed-width font, which lines their padding up.
+// Rich text takes a family name only; without a fixed font from the platform, the
+// typewriter hint finds one.
+QString inFixedWidthFont(const QString &html)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    return QStringLiteral("<span style=\"font-family:'%1'\">").arg(QFontInfo(font).family().toHtmlEscaped()) + html
+           + QStringLiteral("</span>");
+}
+
 // The report stands in the box as long as the box fits on the screen; beyond, it
 // goes into a scrollable view in the box, so that the OK button stays reachable.
+// Its summary comes first, in the box, so that a few errors among many lines are
+// not missed.
 void showReport(QMessageBox &box, const ConfigReader::Report &report, int screenHeight)
 {
+    const QString summary = ConfigReader::reportSummary(report).toHtmlEscaped();
     const QString closing = QStringLiteral("<br><b>") + MainWindow::tr("Import configuration file done!")
                             + QStringLiteral("</b></br>");
-    const QString html = ConfigReader::reportHtml(report);
+    const QString html = inFixedWidthFont(ConfigReader::reportHtml(report));
     const qint64 omitted = report.optionLines - report.lines.size();
     if (report.optionLines <= MaxReportLinesInBox) {
-        box.setText(html + QStringLiteral("<br></br>") + closing);
+        box.setText(summary + QStringLiteral("<br>") + html + QStringLiteral("<br></br>") + closing);
         if (box.sizeHint().height() <= screenHeight * 4 / 5)
             return;
     }
-    box.setText(closing);
+    box.setText(summary + closing);
     QString shown = html;
     if (omitted > 0) {
         shown += QStringLiteral("<br><i>") + MainWindow::tr("%1 more report lines are not shown.").arg(omitted)
@@ -88,6 +107,8 @@ void MainWindow::writeConfigurationFile(const QString &path)
     if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
+        m_refusedLines.fill(0);   // the file now holds what the marked rows showed
+        showRefusedMarks();
         markUnmodified();
     } else {
         box.setText(tr("Impossible to create configuration file!"));
@@ -126,8 +147,10 @@ void MainWindow::readConfigurationFile(const QString &path)
         const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
         file.close();
         setOptionStates(states);
+        m_refusedLines = report.refusedLine;
+        showRefusedMarks();
         markUnmodified();
-        box.setIcon(QMessageBox::Information);
+        box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.
         showReport(box, report, screen()->availableGeometry().height());
     }

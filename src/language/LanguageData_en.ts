@@ -419,12 +419,28 @@
         <translation>( write here your question... )</translation>
     </message>
     <message>
+        <source>No option line found</source>
+        <translation>No option line found</translation>
+    </message>
+    <message>
+        <source>No option line refused, %1 in all</source>
+        <translation>No option line refused, %1 in all</translation>
+    </message>
+    <message>
+        <source>%1 of %2 option lines refused</source>
+        <translation>%1 of %2 option lines refused</translation>
+    </message>
+    <message>
         <source>The options have been modified.</source>
         <translation>The options have been modified.</translation>
     </message>
     <message>
         <source>Do you want to save your changes?</source>
         <translation>Do you want to save your changes?</translation>
+    </message>
+    <message>
+        <source>Line %1: value refused</source>
+        <translation>Line %1: value refused</translation>
     </message>
     <message>
         <source>&amp;Save</source>

@@ -25,16 +25,19 @@ QString localeName(Preferences::Language language)
 } // namespace
 
 // Every language command runs the same routine. Refilling the lists in the new
-// language loses their current items, so the rows (values, ticks) are put back
-// afterwards: a change of language changes no option.
+// language loses their current items, so the rows (values, ticks) and their refused
+// marks are put back afterwards: a change of language changes no option.
 void MainWindow::switchLanguage(QAction *chosen)
 {
     const Options::OptionStates kept = optionStates();
+    const auto refusedLines = m_refusedLines;
     uncheckLanguageActions();
     chosen->setChecked(true);
     changeLanguage();
     fillOptionLists();
     setOptionStates(kept);
+    m_refusedLines = refusedLines;
+    showRefusedMarks();   // their tooltips in the new language
 }
 
 void MainWindow::uncheckLanguageActions()

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -168,8 +169,8 @@ void MainWindow::setOptionStates(const Options::OptionStates &states)
     }
 }
 
-// Every change of a row, by the user or by a command, updates the modified marker
-// of the title.
+// Every change of a row, by the user or by a command, clears the row's refused mark
+// and updates the modified marker of the title.
 void MainWindow::watchRowEdits()
 {
     for (int r = 0; r < Options::OptionCount; ++r) {
@@ -184,8 +185,12 @@ void MainWindow::watchRowEdits()
 }
 
 // Going back to the unmodified values clears the marker again.
-void MainWindow::rowEdited(int)
+void MainWindow::rowEdited(int row)
 {
+    if (m_refusedLines[row] != 0) {
+        m_refusedLines[row] = 0;
+        showRefusedMarks();
+    }
     setWindowModified(optionStates() != m_unmodifiedStates);
 }
 
@@ -193,4 +198,17 @@ void MainWindow::markUnmodified()
 {
     m_unmodifiedStates = optionStates();
     setWindowModified(false);
+}
+
+// A refused row looks like any other (ticked, at its default), and the next Generate
+// would write it: its caption shows a warning and, as tooltip, the refused line.
+void MainWindow::showRefusedMarks()
+{
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        QCheckBox *caption = ui->*rowWidgets[r].include;
+        const qint64 line = m_refusedLines[r];
+        caption->setIcon(line != 0 ? warning : QIcon());
+        caption->setToolTip(line != 0 ? tr("Line %1: value refused").arg(line) : QString());
+    }
 }

@@ -303,20 +303,30 @@ private slots:
         QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(file));   // tags shown, not applied
     }
 
-    // Every box an import can end with: a warning that leaves the rows alone, or the report.
+    // Every box an import can end with: a warning that leaves the rows alone, or the report;
+    // and the rows whose last line was refused, marked until edited.
     void importEndsInUsableBox_data()
     {
         QTest::addColumn<QByteArray>("file");   // "" and "/": gone, or a folder, once picked
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("marks");
         const Rows kept{{Id, 77}, {Button2, 2005}};
-        const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>|1");
-        QTest::newRow("gone") << QByteArray() << kept << "The specified configuration file does not exist!|2";
-        QTest::newRow("a folder") << QByteArray("/") << kept << "The specified configuration file cannot be opened!|2";
-        QTest::newRow("short report") << QByteArray("#VOLUME:7\n#VOLUME:7\n#VOLUME:77\n") << Rows{{Volume, 7}}
-            << reportLine("#VOLUME:").repeated(2) + reportLine("#VOLUME:", 3) + "<br></br>" + done;
+        const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>|");
+        const QStringList none;
+        QTest::newRow("gone") << QByteArray() << kept << "The specified configuration file does not exist!|2" << none;
+        QTest::newRow("a folder") << QByteArray("/") << kept << "The specified configuration file cannot be opened!|2"
+                                  << none;
+        QTest::newRow("none refused") << QByteArray("#ID:5\n") << Rows{{Id, 5}}
+            << "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done + "1" << none;
+        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n")
+            << Rows{{Id, 5}, {Volume, 7}, {Input01, 9}} << "3 of 5 option lines refused<br>" + reportLine("#ID:", 1)
+                   + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
+                   + reportLine("#INPUT01:", 5) + "<br></br>" + done + "2"
+            << QStringList{"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused"};
         QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n"
-                                                << Rows{{Volume, 7}} << done;
+            << Rows{{Volume, 7}} << "1 of 300 option lines refused" + done + "2"
+            << QStringList{"checkBox_Volume: Line 300: value refused"};
     }
 
     void importEndsInUsableBox()
@@ -324,12 +334,13 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(Rows, rows);
         QFETCH(QString, box);
+        QFETCH(QStringList, marks);
         MainWindow window;
         window.setOptionStates(ticked({{Id, 77}, {Button2, 2005}}));
         const QString name = path(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(writeFile(name, file));
         QString shown;   // as "title|text|icon"
-        bool usable = false, scrolls = false;
+        bool usable = false, scrolls = false, fixed = false;
         ModalDriver driver;
         driver.answerMessageBox(QMessageBox::Discard);
         driver.handleNext([&](QWidget *w) {
@@ -347,18 +358,36 @@ private slots:
             usable = ok && ok->isVisible() && w->screen()->availableGeometry().contains(w->frameGeometry());
             scrolls = view && view->verticalScrollBar()->maximum() > 0
                       && view->toPlainText().contains(QLatin1String("> ERROR Line(300)"));
+            QTextDocument text;   // report lines in a fixed-width font: their padding lines up
+            text.setHtml(box ? box->text() : "");
+            const QTextCursor line = (view ? view->document() : &text)->find("--> ");
+            fixed = !line.isNull() && QFontInfo(line.charFormat().font()).fixedPitch();
             shown = box ? QString("%1|%2|%3").arg(box->windowTitle(), box->text()).arg(box->icon()) : "no box";
+            shown.remove(QRegularExpression("</?span[^>]*>"));
             w->close();
         });
         trigger(window, "action_Import_Configuration_File");
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QVERIFY(usable);
         QCOMPARE(scrolls, file.size() > 1000);
+        QCOMPARE(fixed, scrolls || box.contains("--> "));
         QCOMPARE(shown, "Import Configuration File|" + box);
         QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
         QCOMPARE(window.isWindowModified(), file.size() < 2);
-        trigger(window, "action_English");   // keeps the path
+        const auto marked = [&window] {
+            QStringList marked;
+            for (const QCheckBox *caption : window.findChildren<QCheckBox *>())
+                if (!caption->icon().isNull() || !caption->toolTip().isEmpty())
+                    marked << caption->objectName() + ": " + caption->toolTip();
+            return marked;
+        };
+        trigger(window, "action_English");   // keeps the marks and the path
         QCOMPARE(window.findChild<QLabel *>("label_Generate_Path")->text(), name);
+        QCOMPARE(marked(), marks);
+        if (!marks.isEmpty()) {   // an edit clears that row's mark only
+            window.findChild<QCheckBox *>(marks[0].section(':', 0, 0))->click();
+            QCOMPARE(marked(), marks.mid(1));
+        }
     }
 
     // Before changed rows are lost, the user is asked; Save runs Generate. Only a save
