@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBrowser>
 
 namespace {
@@ -107,10 +108,13 @@ void MainWindow::writeConfigurationFile(const QString &path)
     if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
+        // Stays in view after the box is gone: where the file went.
+        statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
         m_refusedLines.fill(0);   // the file now holds what the marked rows showed
         showRefusedMarks();
         markUnmodified();
     } else {
+        statusBar()->clearMessage();
         box.setText(tr("Impossible to create configuration file!"));
         box.setIcon(QMessageBox::Warning);
     }
@@ -150,6 +154,7 @@ void MainWindow::readConfigurationFile(const QString &path)
         m_refusedLines = report.refusedLine;
         showRefusedMarks();
         markUnmodified();
+        statusBar()->clearMessage();
         box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.
         showReport(box, report, screen()->availableGeometry().height());

@@ -431,6 +431,10 @@
         <translation>%1 of %2 option lines refused</translation>
     </message>
     <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
         <source>The options have been modified.</source>
         <translation>The options have been modified.</translation>
     </message>

@@ -431,6 +431,10 @@
         <translation>Lignes d&apos;option refusées : %1 sur %2</translation>
     </message>
     <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
         <source>The options have been modified.</source>
         <translation>Les options ont été modifiées.</translation>
     </message>

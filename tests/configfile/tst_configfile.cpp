@@ -278,6 +278,7 @@ private slots:
         driver.closeMessageBox();
         trigger(window, "action_Generate_Configuration_File");
         QCOMPARE(readFile(file), ConfigWriter::fileContents(written));
+        QCOMPARE(window.statusBar()->currentMessage(), "Saved to " + file);
         driver.handleNext(noteProposal);
         trigger(window, "action_Import_Configuration_File");
         window.setOptionStates(randomStates(random, 0));   // every row must be reset
