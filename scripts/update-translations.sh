@@ -30,6 +30,7 @@ cd "$root"
 awk '
     /<source>/ { source = $0; sub(/.*<source>/, "", source); sub(/<\/source>.*/, "", source) }
     /<translation type="unfinished"><\/translation>/ {
+        gsub(/&/, "\\\\&", source)   # a literal "&" (as in "&amp;") in the replacement
         sub(/<translation type="unfinished"><\/translation>/, "<translation>" source "</translation>")
     }
     { print }

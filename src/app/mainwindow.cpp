@@ -3,6 +3,7 @@
 
 #include "globals.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -13,7 +14,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setUpEditorRanges();
     fillKeywordLists();
-    setWindowTitle(QCoreApplication::applicationName());
+    // "[*]" marks unsaved changes (setWindowModified).
+    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral("[*]"));
     switchLanguage(ui->actionDefault);
 
     const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
@@ -27,12 +29,24 @@ MainWindow::MainWindow(QWidget *parent)
     selectAllOptions();
     describeEditors();
     fitWindowToRows();
+    watchRowEdits();
+    markUnmodified();
 }
 
 MainWindow::~MainWindow()
 {
     writePreferenceFile(preferenceFilePath);
     delete ui;
+}
+
+// Whichever way the window is closed (close button, File > Exit, Ctrl+Q), unsaved
+// changes are asked about first; the user may keep the window open.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::on_action_Quit_triggered()

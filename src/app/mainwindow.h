@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 namespace Ui {
 class MainWindow;
 }
@@ -20,6 +22,9 @@ public:
     // The 23 option rows as plain values, in row order.
     Options::OptionStates optionStates() const;
     void setOptionStates(const Options::OptionStates &states);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_action_Quit_triggered();
@@ -53,6 +58,10 @@ private:
     void applyDefaultSettings();
     void selectAllOptions();
     void unselectAllOptions();
+    void watchRowEdits();
+    void rowEdited(int row);
+    void markUnmodified();
+    void showRefusedMarks();
 
     // Configuration file (configfile/)
     void generateConfigurationFile();
@@ -60,6 +69,7 @@ private:
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
     void setConfigFilePath(const QString &path);
+    bool maybeSave();
 
     // Interface language and preferences (language/)
     void switchLanguage(QAction *chosen);
@@ -71,4 +81,10 @@ private:
     QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
+    // The rows as last generated, imported or set at start-up: the window is
+    // modified while they differ from it.
+    Options::OptionStates m_unmodifiedStates{};
+    // Per row, the file line whose value the last import refused, until the row is
+    // edited or a file is generated; 0 when none.
+    std::array<qint64, Options::OptionCount> m_refusedLines{};
 };

@@ -221,6 +221,17 @@ QString reportHtml(const Report &report)
     return html;
 }
 
+QString reportSummary(const Report &report)
+{
+    if (report.optionLines == 0)
+        return QCoreApplication::translate("MainWindow", "No option line found");
+    if (report.refused == 0)
+        return QCoreApplication::translate("MainWindow", "No option line refused, %1 in all").arg(report.optionLines);
+    return QCoreApplication::translate("MainWindow", "%1 of %2 option lines refused")
+        .arg(report.refused)
+        .arg(report.optionLines);
+}
+
 void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report)
 {
     const int row = rowOfKey(QStringView(line).trimmed());

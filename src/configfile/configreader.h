@@ -81,6 +81,10 @@ QString reportLineText(const ReportLine &line);
 // The kept report lines as the import's message box shows them.
 QString reportHtml(const Report &report);
 
+// One line on the whole report, in the installed language: "3 of 11 option lines
+// refused", or that none was refused, or that the file held no option line.
+QString reportSummary(const Report &report);
+
 // Applies one line (numbered from 1) to `states` and reports it when it carries an option.
 void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report);
 

@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "app/settings.h"
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
@@ -11,9 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBrowser>
 
 namespace {
@@ -37,20 +42,37 @@ void insertAboveButtons(QMessageBox &box, QWidget *view)
     grid->addWidget(buttons, row + 1, column, rowSpan, columnSpan);
 }
 
+// The report lines in the desktop's fixed-width font, which lines their padding up.
+// Rich text takes a family name only; without a fixed font from the platform, the
+// typewriter hint finds one.
+QString inFixedWidthFont(const QString &html)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    return QStringLiteral("<span style=\"font-family:'%1'\">").arg(QFontInfo(font).family().toHtmlEscaped()) + html
+           + QStringLiteral("</span>");
+}
+
 // The report stands in the box as long as the box fits on the screen; beyond, it
 // goes into a scrollable view in the box, so that the OK button stays reachable.
+// Its summary comes first, in the box, so that a few errors among many lines are
+// not missed.
 void showReport(QMessageBox &box, const ConfigReader::Report &report, int screenHeight)
 {
+    const QString summary = ConfigReader::reportSummary(report).toHtmlEscaped();
     const QString closing = QStringLiteral("<br><b>") + MainWindow::tr("Import configuration file done!")
                             + QStringLiteral("</b></br>");
-    const QString html = ConfigReader::reportHtml(report);
+    const QString html = inFixedWidthFont(ConfigReader::reportHtml(report));
     const qint64 omitted = report.optionLines - report.lines.size();
     if (report.optionLines <= MaxReportLinesInBox) {
-        box.setText(html + QStringLiteral("<br></br>") + closing);
+        box.setText(summary + QStringLiteral("<br>") + html + QStringLiteral("<br></br>") + closing);
         if (box.sizeHint().height() <= screenHeight * 4 / 5)
             return;
     }
-    box.setText(closing);
+    box.setText(summary + closing);
     QString shown = html;
     if (omitted > 0) {
         shown += QStringLiteral("<br><i>") + MainWindow::tr("%1 more report lines are not shown.").arg(omitted)
@@ -70,7 +92,7 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
 void MainWindow::generateConfigurationFile()
 {
     if (configFilePath.isEmpty())
-        configFilePath = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("config.txt"));
+        configFilePath = QDir(Settings::startFolder()).absoluteFilePath(QStringLiteral("config.txt"));
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Configuration File"), configFilePath,
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
@@ -86,7 +108,13 @@ void MainWindow::writeConfigurationFile(const QString &path)
     if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
+        // Stays in view after the box is gone: where the file went.
+        statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
+        m_refusedLines.fill(0);   // the file now holds what the marked rows showed
+        showRefusedMarks();
+        markUnmodified();
     } else {
+        statusBar()->clearMessage();
         box.setText(tr("Impossible to create configuration file!"));
         box.setIcon(QMessageBox::Warning);
     }
@@ -95,7 +123,10 @@ void MainWindow::writeConfigurationFile(const QString &path)
 
 void MainWindow::importConfigurationFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), configFilePath,
+    if (!maybeSave())
+        return;
+    const QString start = configFilePath.isEmpty() ? Settings::startFolder() : configFilePath;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), start,
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
         return;
@@ -120,16 +151,45 @@ void MainWindow::readConfigurationFile(const QString &path)
         const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
         file.close();
         setOptionStates(states);
-        box.setIcon(QMessageBox::Information);
+        m_refusedLines = report.refusedLine;
+        showRefusedMarks();
+        markUnmodified();
+        statusBar()->clearMessage();
+        box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.
         showReport(box, report, screen()->availableGeometry().height());
     }
     box.exec();
 }
 
-// The path last chosen by either command: the next dialog starts from it.
+// The path last chosen by either command: the next dialog starts from it, and from
+// its folder in the next run.
 void MainWindow::setConfigFilePath(const QString &path)
 {
     configFilePath = path;
     ui->label_Generate_Path->setText(path);
+    Settings::setLastFolder(QFileInfo(path).absolutePath());
+}
+
+// Before the rows are lost (the window closes, or an import replaces them) while they
+// hold changes not yet generated, the user chooses: save them first, throw them away,
+// or go back. True when the rows may go.
+bool MainWindow::maybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    tr("The options have been modified.") + QLatin1Char('\n')
+                        + tr("Do you want to save your changes?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    // Qt's own button texts come untranslated without Qt's translation files.
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (answer == QMessageBox::Save) {
+        generateConfigurationFile();
+        return !isWindowModified();   // still modified: the save was cancelled or failed
+    }
+    return answer == QMessageBox::Discard;
 }

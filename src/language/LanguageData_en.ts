@@ -418,5 +418,45 @@
         <source>( write here your question... )</source>
         <translation>( write here your question... )</translation>
     </message>
+    <message>
+        <source>No option line found</source>
+        <translation>No option line found</translation>
+    </message>
+    <message>
+        <source>No option line refused, %1 in all</source>
+        <translation>No option line refused, %1 in all</translation>
+    </message>
+    <message>
+        <source>%1 of %2 option lines refused</source>
+        <translation>%1 of %2 option lines refused</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>The options have been modified.</source>
+        <translation>The options have been modified.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Do you want to save your changes?</translation>
+    </message>
+    <message>
+        <source>Line %1: value refused</source>
+        <translation>Line %1: value refused</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

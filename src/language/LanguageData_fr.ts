@@ -418,5 +418,45 @@
         <source>( write here your question... )</source>
         <translation>( écrivez votre question ici... )</translation>
     </message>
+    <message>
+        <source>No option line found</source>
+        <translation>Aucune ligne d&apos;option trouvée</translation>
+    </message>
+    <message>
+        <source>No option line refused, %1 in all</source>
+        <translation>Aucune ligne d&apos;option refusée, %1 au total</translation>
+    </message>
+    <message>
+        <source>%1 of %2 option lines refused</source>
+        <translation>Lignes d&apos;option refusées : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>The options have been modified.</source>
+        <translation>Les options ont été modifiées.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Voulez-vous enregistrer vos modifications ?</translation>
+    </message>
+    <message>
+        <source>Line %1: value refused</source>
+        <translation>Ligne %1 : valeur refusée</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 </TS>

@@ -24,16 +24,21 @@ QString localeName(Preferences::Language language)
 
 } // namespace
 
-// Every language command runs the same routine; the option values go back to
-// their defaults because the lists are refilled, while the ticks stay. The new
+// Every language command runs the same routine. Refilling the lists in the new
+// language loses their current items, so the rows (values, ticks) and their refused
+// marks are put back afterwards: a change of language changes no option. The new
 // texts may need a wider window.
 void MainWindow::switchLanguage(QAction *chosen)
 {
+    const Options::OptionStates kept = optionStates();
+    const auto refusedLines = m_refusedLines;
     uncheckLanguageActions();
     chosen->setChecked(true);
     changeLanguage();
     fillOptionLists();
-    applyDefaultSettings();
+    setOptionStates(kept);
+    m_refusedLines = refusedLines;
+    showRefusedMarks();   // their tooltips in the new language
     describeEditors();
     // A window still being built opens at its rows' width once it is complete.
     if (isVisible())
@@ -55,7 +60,9 @@ void MainWindow::changeLanguage()
     QCoreApplication::removeTranslator(&appTranslator);
     if (Translation::loadFromFolders(appTranslator, fileName, Translation::searchFolders()))
         QCoreApplication::installTranslator(&appTranslator);
+    const QString shownPath = ui->label_Generate_Path->text();   // the form would empty it
     ui->retranslateUi(this);
+    ui->label_Generate_Path->setText(shownPath);
 }
 
 // French is tested last, so it wins should both marks be set.

@@ -1,5 +1,5 @@
-// The option rows of the main window: filling their lists, defaults, ticks, and
-// moving their state to and from the catalogue's plain values.
+// The option rows of the main window: filling their lists, defaults, ticks, moving
+// their state to and from the catalogue's plain values, and noticing their edits.
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -165,5 +166,49 @@ void MainWindow::setOptionStates(const Options::OptionStates &states)
             (ui->*row.spinBox)->setValue(states[r].value);
         else
             (ui->*row.comboBox)->setCurrentIndex(states[r].value);
+    }
+}
+
+// Every change of a row, by the user or by a command, clears the row's refused mark
+// and updates the modified marker of the title.
+void MainWindow::watchRowEdits()
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const RowWidgets &row = rowWidgets[r];
+        const auto edited = [this, r] { rowEdited(r); };
+        connect(ui->*row.include, &QCheckBox::toggled, this, edited);
+        if (row.spinBox)
+            connect(ui->*row.spinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, edited);
+        else
+            connect(ui->*row.comboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, edited);
+    }
+}
+
+// Going back to the unmodified values clears the marker again.
+void MainWindow::rowEdited(int row)
+{
+    if (m_refusedLines[row] != 0) {
+        m_refusedLines[row] = 0;
+        showRefusedMarks();
+    }
+    setWindowModified(optionStates() != m_unmodifiedStates);
+}
+
+void MainWindow::markUnmodified()
+{
+    m_unmodifiedStates = optionStates();
+    setWindowModified(false);
+}
+
+// A refused row looks like any other (ticked, at its default), and the next Generate
+// would write it: its caption shows a warning and, as tooltip, the refused line.
+void MainWindow::showRefusedMarks()
+{
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        QCheckBox *caption = ui->*rowWidgets[r].include;
+        const qint64 line = m_refusedLines[r];
+        caption->setIcon(line != 0 ? warning : QIcon());
+        caption->setToolTip(line != 0 ? tr("Line %1: value refused").arg(line) : QString());
     }
 }

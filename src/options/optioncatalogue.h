@@ -79,6 +79,12 @@ struct OptionState {
     bool included = false;
     int value = 0;
 };
+
+inline bool operator==(const OptionState &a, const OptionState &b)
+{
+    return a.included == b.included && a.value == b.value;
+}
+
 using OptionStates = std::array<OptionState, OptionCount>;
 
 OptionStates defaultStates(bool included);

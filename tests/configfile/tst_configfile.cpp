@@ -1,5 +1,6 @@
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "app/settings.h"
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
@@ -18,6 +19,8 @@ Q_DECLARE_METATYPE(Options::OptionStates)
 namespace {
 
 enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Baudrate };
+enum Way { CtrlQ, FileExit, CloseButton, ImportCommand };   // of losing the rows
+enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   // to the question
 const QByteArray oldFile(5000, '#');
 
 QByteArray readFile(const QString &path)
@@ -227,9 +230,31 @@ private slots:
         }
     }
 
+    // Where the dialogs start first: the first candidate folder that exists and may be written to.
+    void startFolder_data()
+    {
+        QTest::addColumn<QStringList>("candidates");   // remembered, program's, documents; "": none
+        QTest::addColumn<QString>("chosen");
+        QVERIFY(QDir(m_dir.path()).mkpath("a") && QDir(m_dir.path()).mkpath("b") && writeFile(path("plain"), ""));
+        QTest::newRow("remembered") << QStringList{"a", "b"} << "a";
+        QTest::newRow("program folder") << QStringList{"", "b", "a"} << "b";
+        QTest::newRow("program folder below a file") << QStringList{"", "plain/bin", "a"} << "a";
+        QTest::newRow("none usable: last resort") << QStringList{"", "gone", "plain/bin"} << "-";
+    }
+
+    void startFolder()
+    {
+        QFETCH(QStringList, candidates);
+        QFETCH(QString, chosen);
+        for (QString &folder : candidates)
+            folder = folder.isEmpty() ? folder : path(folder);
+        QCOMPARE(Settings::firstWritableFolder(candidates, "-"), chosen == "-" ? chosen : path(chosen));
+    }
+
     void roundTripsThroughWindow()
     {
-        configFilePath.clear();   // as if no file had been chosen yet
+        configFilePath.clear();   // as if no file had ever been chosen
+        Settings::setLastFolder(QString());
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -253,38 +278,56 @@ private slots:
         driver.closeMessageBox();
         trigger(window, "action_Generate_Configuration_File");
         QCOMPARE(readFile(file), ConfigWriter::fileContents(written));
+        QCOMPARE(window.statusBar()->currentMessage(), "Saved to " + file);
         driver.handleNext(noteProposal);
         trigger(window, "action_Import_Configuration_File");
         window.setOptionStates(randomStates(random, 0));   // every row must be reset
+        driver.answerMessageBox(QMessageBox::Discard);
         driver.chooseFile(file);
         driver.closeMessageBox();
         trigger(window, "action_Import_Configuration_File_Toolbar");
+        configFilePath.clear();   // as at the next start
+        MainWindow restarted;
+        driver.handleNext(noteProposal);
+        trigger(restarted, "action_Generate_Configuration_File");
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
-        QCOMPARE(proposals, QStringList({QCoreApplication::applicationDirPath() + "/config.txt", file}));
+        QCOMPARE(proposals, QStringList({QCoreApplication::applicationDirPath() + "/config.txt", file,
+                                         path("config.txt")}));
+        QVERIFY(QSettings().fileName().startsWith(QDir::homePath()));   // never the user's own
         QCOMPARE(describe(window.optionStates()), describe(written));
         const QList<ModalDriver::Box> &shown = driver.boxes();
         QCOMPARE(QStringList({shown.value(0).text, shown.value(1).text}),
                  QStringList({"Impossible to create configuration file!", "<b>Create configuration file done!</b>"}));
-        QVERIFY2(!shown.value(2).text.contains("ERROR"), qPrintable(shown.value(2).text));
+        QVERIFY2(!shown.value(3).text.contains("ERROR"), qPrintable(shown.value(3).text));
         auto *label = window.findChild<QLabel *>(QStringLiteral("label_Generate_Path"));
         QCOMPARE(label->text(), file);
         QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(file));   // tags shown, not applied
     }
 
-    // Every box an import can end with: a warning that leaves the rows alone, or the report.
+    // Every box an import can end with: a warning that leaves the rows alone, or the report;
+    // and the rows whose last line was refused, marked until edited.
     void importEndsInUsableBox_data()
     {
         QTest::addColumn<QByteArray>("file");   // "" and "/": gone, or a folder, once picked
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("marks");
         const Rows kept{{Id, 77}, {Button2, 2005}};
-        const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>|1");
-        QTest::newRow("gone") << QByteArray() << kept << "The specified configuration file does not exist!|2";
-        QTest::newRow("a folder") << QByteArray("/") << kept << "The specified configuration file cannot be opened!|2";
-        QTest::newRow("short report") << QByteArray("#VOLUME:7\n#VOLUME:7\n#VOLUME:77\n") << Rows{{Volume, 7}}
-            << reportLine("#VOLUME:").repeated(2) + reportLine("#VOLUME:", 3) + "<br></br>" + done;
+        const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>|");
+        const QStringList none;
+        QTest::newRow("gone") << QByteArray() << kept << "The specified configuration file does not exist!|2" << none;
+        QTest::newRow("a folder") << QByteArray("/") << kept << "The specified configuration file cannot be opened!|2"
+                                  << none;
+        QTest::newRow("none refused") << QByteArray("#ID:5\n") << Rows{{Id, 5}}
+            << "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done + "1" << none;
+        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n")
+            << Rows{{Id, 5}, {Volume, 7}, {Input01, 9}} << "3 of 5 option lines refused<br>" + reportLine("#ID:", 1)
+                   + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
+                   + reportLine("#INPUT01:", 5) + "<br></br>" + done + "2"
+            << QStringList{"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused"};
         QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n"
-                                                << Rows{{Volume, 7}} << done;
+            << Rows{{Volume, 7}} << "1 of 300 option lines refused" + done + "2"
+            << QStringList{"checkBox_Volume: Line 300: value refused"};
     }
 
     void importEndsInUsableBox()
@@ -292,13 +335,15 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(Rows, rows);
         QFETCH(QString, box);
+        QFETCH(QStringList, marks);
         MainWindow window;
         window.setOptionStates(ticked({{Id, 77}, {Button2, 2005}}));
         const QString name = path(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(writeFile(name, file));
         QString shown;   // as "title|text|icon"
-        bool usable = false, scrolls = false;
+        bool usable = false, scrolls = false, fixed = false;
         ModalDriver driver;
+        driver.answerMessageBox(QMessageBox::Discard);
         driver.handleNext([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             QObject::connect(dialog, &QFileDialog::fileSelected, [&] {   // picked, then maybe gone
@@ -314,15 +359,84 @@ private slots:
             usable = ok && ok->isVisible() && w->screen()->availableGeometry().contains(w->frameGeometry());
             scrolls = view && view->verticalScrollBar()->maximum() > 0
                       && view->toPlainText().contains(QLatin1String("> ERROR Line(300)"));
+            QTextDocument text;   // report lines in a fixed-width font: their padding lines up
+            text.setHtml(box ? box->text() : "");
+            const QTextCursor line = (view ? view->document() : &text)->find("--> ");
+            fixed = !line.isNull() && QFontInfo(line.charFormat().font()).fixedPitch();
             shown = box ? QString("%1|%2|%3").arg(box->windowTitle(), box->text()).arg(box->icon()) : "no box";
+            shown.remove(QRegularExpression("</?span[^>]*>"));
             w->close();
         });
         trigger(window, "action_Import_Configuration_File");
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QVERIFY(usable);
         QCOMPARE(scrolls, file.size() > 1000);
+        QCOMPARE(fixed, scrolls || box.contains("--> "));
         QCOMPARE(shown, "Import Configuration File|" + box);
         QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
+        QCOMPARE(window.isWindowModified(), file.size() < 2);
+        const auto marked = [&window] {
+            QStringList marked;
+            for (const QCheckBox *caption : window.findChildren<QCheckBox *>())
+                if (!caption->icon().isNull() || !caption->toolTip().isEmpty())
+                    marked << caption->objectName() + ": " + caption->toolTip();
+            return marked;
+        };
+        trigger(window, "action_English");   // keeps the marks and the path
+        QCOMPARE(window.findChild<QLabel *>("label_Generate_Path")->text(), name);
+        QCOMPARE(marked(), marks);
+        if (!marks.isEmpty()) {   // an edit clears that row's mark only
+            window.findChild<QCheckBox *>(marks[0].section(':', 0, 0))->click();
+            QCOMPARE(marked(), marks.mid(1));
+        }
+    }
+
+    // Before changed rows are lost, the user is asked; Save runs Generate. Only a save
+    // done, or Discard, lets the window close or the import go on.
+    void unsavedChanges_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("answer");
+        const char *ways[] = {"Ctrl+Q", "File > Exit", "close button", "Import"};
+        const char *answers[] = {"Save", "save cancelled", "save fails", "Discard", "Cancel", "unmodified"};
+        for (int way = CtrlQ; way <= ImportCommand; ++way)
+            for (int answer = Save; answer <= Unmodified; ++answer)
+                QTest::addRow("%s, %s", ways[way], answers[answer]) << way << answer;
+    }
+
+    void unsavedChanges()
+    {
+        QFETCH(int, way);
+        QFETCH(int, answer);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString file = path("unsaved.txt");
+        QFile::remove(file);
+        window.findChild<QSpinBox *>("spinBox_Volume")->setValue(answer == Unmodified ? 32 : 50);
+        ModalDriver driver;
+        const bool goesOn = answer == Save || answer == Discard || answer == Unmodified;
+        if (answer != Unmodified)
+            driver.answerMessageBox(answer == Discard ? QMessageBox::Discard : answer == Cancel ? QMessageBox::Cancel
+                                                                                                : QMessageBox::Save);
+        if (answer == Save || answer == SaveFails) {
+            driver.chooseFile(answer == Save ? file : QCoreApplication::applicationFilePath() + "/config.txt");
+            driver.closeMessageBox();
+        } else if (answer == SaveCancelled) {
+            driver.cancelDialog();
+        }
+        if (way == ImportCommand && goesOn)
+            driver.cancelDialog();   // the open dialog
+        if (way == CtrlQ)
+            QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        else if (way == CloseButton)
+            window.close();
+        else
+            trigger(window, way == FileExit ? "action_Quit" : "action_Import_Configuration_File");
+        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QCOMPARE(window.isVisible(), way == ImportCommand || !goesOn);
+        QCOMPARE(readFile(file), answer == Save ? ConfigWriter::fileContents(window.optionStates()) : "");
+        QCOMPARE(window.isWindowModified(), answer != Save && answer != Unmodified);
     }
 };
 

@@ -82,7 +82,7 @@ private slots:
     void windowAfterStart()
     {
         MainWindow window;
-        QCOMPARE(window.windowTitle(), QString("Quillary"));
+        QCOMPARE(window.windowTitle(), QString("Quillary[*]"));
         QVector<int> values;
         for (const Options::OptionState &row : window.optionStates()) {
             QVERIFY(row.included);
@@ -141,6 +141,35 @@ private slots:
             QCOMPARE(after[r].value, ticks < 0 ? Options::catalogue()[r].defaultValue : before[r].value);
             QCOMPARE(after[r].included, ticks < 0 ? before[r].included : ticks == 1);
         }
+    }
+
+    // Edits as "widget.property=value" or an action's name: is the window modified, that is,
+    // do the rows differ from those at start-up?
+    void modifiedMarker_data()
+    {
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("tick") << "checkBox_Boot.checked=0" << true;
+        QTest::newRow("spin box") << "spinBox_Volume.value=50" << true;
+        QTest::newRow("list, language switch") << "comboBox_Input01.currentIndex=537 action_English" << true;
+        QTest::newRow("unselect all") << "action_Unselect_All_options_Toolbar" << true;
+        QTest::newRow("tick, select all") << "checkBox_Boot.checked=0 action_Select_All_Options" << false;
+        QTest::newRow("list, defaults") << "comboBox_Power.currentIndex=1 actionDefault_settings" << false;
+    }
+
+    void modifiedMarker()
+    {
+        QFETCH(QString, edits);
+        QFETCH(bool, modified);
+        MainWindow window;
+        for (const QString &edit : edits.split(' ')) {
+            const QStringList parts = edit.split(QRegularExpression("[.=]"));
+            if (parts.size() < 3)
+                trigger(window, edit);
+            else
+                window.findChild<QWidget *>(parts[0])->setProperty(qPrintable(parts[1]), parts[2].toInt());
+        }
+        QCOMPARE(window.isWindowModified(), modified);   // shown by the "[*]" of the title
     }
 
     void spinBoxLimits_data()

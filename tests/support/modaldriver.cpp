@@ -1,6 +1,7 @@
 #include "modaldriver.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
 
@@ -50,12 +51,17 @@ void ModalDriver::cancelDialog()
 
 void ModalDriver::closeMessageBox()
 {
-    handleNext([this](QWidget *w) {
+    answerMessageBox(QMessageBox::Ok);
+}
+
+void ModalDriver::answerMessageBox(QMessageBox::StandardButton button)
+{
+    handleNext([this, button](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
-        if (!expected(w, box, "message box"))
+        if (!expected(w, box && box->button(button), "message box with that button"))
             return;
         m_boxes.append({box->windowTitle(), box->text(), box->icon()});
-        box->accept();
+        box->button(button)->click();
     });
 }
 

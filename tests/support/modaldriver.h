@@ -20,6 +20,7 @@ public:
     void chooseFile(const QString &path);   // a file dialog: pick `path` and accept
     void cancelDialog();                    // any dialog or box: Cancel/Escape
     void closeMessageBox();                 // a message box: record it and press OK
+    void answerMessageBox(QMessageBox::StandardButton button);   // record it and press `button`
     void handleNext(const std::function<void(QWidget *)> &step);   // the step must close it
 
     // True when every queued step ran and nothing unexpected showed up.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program remembers between runs, apart from the interface language (which
+// keeps its own five-line preference file). Stored with QSettings under the
+// organisation and application names, in the user's configuration folder.
+namespace Settings {
+
+// The folder of the configuration file last chosen in a save or open dialog, or empty.
+QString lastFolder();
+void setLastFolder(const QString &folder);
+
+// The first of `candidates` that is an existing folder the program may write to,
+// else `lastResort`. A dialog that starts in a folder the user cannot save in makes
+// the first Generate fail.
+QString firstWritableFolder(const QStringList &candidates, const QString &lastResort);
+
+// Where the save and open dialogs start while this run has chosen no file yet: the
+// folder last used, else the program's own folder, else the user's documents folder,
+// else the home folder.
+QString startFolder();
+
+} // namespace Settings
