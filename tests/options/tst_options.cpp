@@ -2,6 +2,7 @@
 // the commands that reset and tick them, shortcuts and tool-bar twins.
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 
@@ -186,6 +187,18 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QCOMPARE(window.isVisible(), action != "action_Quit");
+    }
+
+    // Every function is reached, first in the matches, by a short form of its token:
+    // "F537", "R012", "N T".
+    void everyFunctionWithinEightKeys()
+    {
+        const Options::FunctionSearch search;
+        const QRegularExpression laterLetters("(?<=[A-Z])[A-Z]+");
+        for (int i = 0; i < Options::FunctionCount; ++i) {
+            const QString typed = Options::functionToken(i).remove(laterLetters).replace('_', ' ');
+            QVERIFY2(typed.size() <= 8 && search.matches(typed).value(0) == i, qPrintable(typed));
+        }
     }
 
     // The lists are sized without measuring every item at show time; they must
