@@ -418,5 +418,9 @@
         <source>( write here your question... )</source>
         <translation>( write here your question... )</translation>
     </message>
+    <message>
+        <source>No match</source>
+        <translation>No match</translation>
+    </message>
 </context>
 </TS>

@@ -418,5 +418,9 @@
         <source>( write here your question... )</source>
         <translation>( écrivez votre question ici... )</translation>
     </message>
+    <message>
+        <source>No match</source>
+        <translation>Aucune correspondance</translation>
+    </message>
 </context>
 </TS>
