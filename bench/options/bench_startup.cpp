@@ -1,11 +1,14 @@
 // Start-up benchmark: time from process start to the first painted frame of the
 // real main window, and to the end of the process, against an empty QMainWindow of
-// the same size, both measured in this run as child processes, alternately. Also
-// times a language change, which retranslates the option lists.
+// the same size, measured in this run as child processes, in turn. A third child
+// shows the bare form (setupUi only: no lists, no language, no preferences), to
+// tell the form's own cost from the program's. Also times a language change,
+// which retranslates the option lists.
 //
-// Usage: bench_startup [rounds]      (children are started as: bench_startup --child real|empty)
+// Usage: bench_startup [rounds]      (children are started as: bench_startup --child empty|form|real)
 #include "app/applicationidentity.h"
 #include "app/mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,13 +37,16 @@ public:
     bool seen = false;
 };
 
-int runChild(int argc, char **argv, bool real)
+int runChild(int argc, char **argv, const QByteArray &kind)
 {
     setApplicationIdentity();
     QApplication app(argc, argv);
     FirstFrame watcher;
-    QMainWindow *window = real ? new MainWindow : new QMainWindow;
-    if (!real)
+    Ui::MainWindow form;
+    QMainWindow *window = kind == "real" ? new MainWindow : new QMainWindow;
+    if (kind == "form")
+        form.setupUi(window);
+    if (kind == "empty")
         window->resize(520, 640);
     window->installEventFilter(&watcher);
     window->show();
@@ -100,30 +106,30 @@ double refillMs(int argc, char **argv)
 int main(int argc, char **argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
-        return runChild(argc, argv, qstrcmp(argv[2], "real") == 0);
+        return runChild(argc, argv, argv[2]);
 
     const int rounds = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString self = QString::fromLocal8Bit(argv[0]);
-    std::vector<double> emptyFrame, realFrame, emptyExit, realExit;
+    const QStringList kinds = {QStringLiteral("empty"), QStringLiteral("form"), QStringLiteral("real")};
+    std::vector<double> frame[3], exit[3];
     timeChild(self, QStringLiteral("real"));   // warm the file cache
     for (int i = 0; i < rounds; ++i) {
-        const ChildTimes empty = timeChild(self, QStringLiteral("empty"));
-        const ChildTimes real = timeChild(self, QStringLiteral("real"));
-        emptyFrame.push_back(empty.frame);
-        emptyExit.push_back(empty.exit);
-        realFrame.push_back(real.frame);
-        realExit.push_back(real.exit);
+        for (int k = 0; k < kinds.size(); ++k) {
+            const ChildTimes times = timeChild(self, kinds.at(k));
+            frame[k].push_back(times.frame);
+            exit[k].push_back(times.exit);
+        }
     }
-    const auto report = [rounds](const char *what, const std::vector<double> &empty, const std::vector<double> &real,
-                                 const char *goal) {
-        const double e = median(empty), r = median(real);
-        std::printf("%s, median of %d: empty QMainWindow %.1f ms, Quillary %.1f ms, ratio %.2f%s\n", what, rounds,
-                    e, r, r / e, goal);
+    const auto report = [rounds](const char *what, const std::vector<double> (&times)[3], const char *goal) {
+        const double empty = median(times[0]), form = median(times[1]), real = median(times[2]);
+        std::printf("%s, median of %d: empty QMainWindow %.1f ms, bare form %.1f ms (%.2f), Quillary %.1f ms, "
+                    "ratio %.2f%s\n",
+                    what, rounds, empty, form, form / empty, real, real / empty, goal);
     };
-    report("start to first frame", emptyFrame, realFrame, " (goal <= 1.4)");
-    report("start to exit       ", emptyExit, realExit, "");
+    report("start to first frame", frame, " (goal <= 1.4)");
+    report("start to exit       ", exit, "");
     const double change = refillMs(argc, argv);
     std::printf("language change incl. fillOptionLists + applyDefaultSettings, median of 20: %.2f ms (goal < 5 ms: %s)\n",
                 change, change < 5 ? "met" : "MISSED");
