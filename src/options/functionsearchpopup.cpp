@@ -70,8 +70,8 @@ public:
 int widestToken(const QFontMetrics &metrics)
 {
     int widest = 0;
-    for (int i = 0; i < Options::FunctionCount; ++i)
-        widest = qMax(widest, metrics.horizontalAdvance(Options::functionToken(i)));
+    for (const QString &token : Options::functionTokenWidthSamples())
+        widest = qMax(widest, metrics.horizontalAdvance(token));
     return widest;
 }
 
