@@ -1,6 +1,6 @@
 // Time of one language switch (translation load, retranslateUi, refill of the 20
 // lists, the rows' values put back), against parts of it measured in the same run.
-// Goal: under 30 ms per switch.
+// Goal: under 5 ms per switch.
 #include "app/applicationidentity.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
@@ -74,11 +74,11 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
     });
 
-    // The 2007 translated function items, built once per switch.
+    // For scale: the 2007 function item texts made one by one, as a switch once did.
     const double functionItems = perCall([&](int) { Options::functionItemList(); });
 
-    std::printf("language switch (load, retranslateUi, 20 lists, values):   %7.2f ms  (goal < 30 ms: %s)\n",
-                fullSwitch, fullSwitch < 30 ? "met" : "MISSED");
+    std::printf("language switch (load, retranslateUi, 20 lists, values):   %7.2f ms  (goal < 5 ms: %s)\n",
+                fullSwitch, fullSwitch < 5 ? "met" : "MISSED");
     std::printf("  baseline, translation swap + form texts only:            %7.2f ms  (switch = %.1fx)\n",
                 retranslate, fullSwitch / retranslate);
     std::printf("  baseline, building the 2007 function items:              %7.2f ms  (switch = %.1fx)\n",

@@ -458,5 +458,9 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>No match</source>
+        <translation>No match</translation>
+    </message>
 </context>
 </TS>

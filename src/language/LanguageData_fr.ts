@@ -458,5 +458,9 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>No match</source>
+        <translation>Aucune correspondance</translation>
+    </message>
 </context>
 </TS>

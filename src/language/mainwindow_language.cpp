@@ -24,20 +24,15 @@ QString localeName(Preferences::Language language)
 
 } // namespace
 
-// Every language command runs the same routine. Refilling the lists in the new
-// language loses their current items, so the rows (values, ticks) and their refused
-// marks are put back afterwards: a change of language changes no option. The new
-// texts may need a wider window.
+// Every language command runs the same routine. The lists change their texts in
+// place, so every row keeps its value and tick: a change of language changes no
+// option. The new texts may need a wider window.
 void MainWindow::switchLanguage(QAction *chosen)
 {
-    const Options::OptionStates kept = optionStates();
-    const auto refusedLines = m_refusedLines;
     uncheckLanguageActions();
     chosen->setChecked(true);
     changeLanguage();
     fillOptionLists();
-    setOptionStates(kept);
-    m_refusedLines = refusedLines;
     showRefusedMarks();   // their tooltips in the new language
     describeEditors();
     // A window still being built opens at its rows' width once it is complete.

@@ -4,12 +4,11 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "options/functionlists.h"
+#include "options/listwidth.h"
 
-#include <QAbstractItemView>
-#include <QFontMetrics>
 #include <QIcon>
 #include <QStyle>
-#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -47,33 +46,17 @@ const RowWidgets rowWidgets[Options::OptionCount] = {
     {&U::checkBox_Baudrate, nullptr, &U::comboBox_Baudrate},
 };
 
-// A combo box at its default size policy measures every item whenever its size
-// hint is needed; with 2007 items in 17 boxes that dominates start-up. Measure once
-// per fill instead and make that the box's minimum width, so each box is still
-// wide enough for its longest item.
-int widthForItems(const QComboBox *box, const QStringList &items)
-{
-    const QFontMetrics metrics(box->font());
-    int widest = 0;
-    for (const QString &item : items)
-        widest = qMax(widest, metrics.horizontalAdvance(item));
-    QStyleOptionComboBox option;
-    option.initFrom(box);
-    const QSize contents(widest, metrics.height());
-    return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width();
-}
-
-void setMinimumWidthForItems(QComboBox *box, int width)
-{
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumWidth(width);
-}
-
+// After the first fill the texts change in place, so the box keeps its current item.
 void fillList(QComboBox *box, const QStringList &items)
 {
-    box->clear();
-    box->insertItems(0, items);
-    setMinimumWidthForItems(box, widthForItems(box, items));
+    if (box->count() != items.size()) {
+        box->clear();
+        box->addItems(items);
+    } else {
+        for (int i = 0; i < items.size(); ++i)
+            box->setItemText(i, items.at(i));
+    }
+    setListWidth(box, listWidth(box, items));
 }
 
 } // namespace
@@ -101,29 +84,23 @@ void MainWindow::setUpEditorRanges()
 
 void MainWindow::fillOptionLists()
 {
-    // The 17 function boxes offer the same 2007 items: they share one list model,
-    // filled once here, and each keeps its own current item.
-    QComboBox *functionBox = nullptr;
-    int functionWidth = 0;
+    // The 17 function boxes share one model whose texts follow the language; each box
+    // keeps its own current item.
+    auto *functionLists = findChild<FunctionLists *>(QString(), Qt::FindDirectChildrenOnly);
+    const bool first = !functionLists;
+    if (first)
+        functionLists = new FunctionLists(this);
     for (int r = 0; r < Options::OptionCount; ++r) {
         QComboBox *box = rowWidgets[r].comboBox ? ui->*rowWidgets[r].comboBox : nullptr;
         if (!box)
             continue;
         const Options::ValueKind kind = Options::catalogue()[r].kind;
-        if (Options::facts(kind).encoding != Options::Encoding::Token) {
+        if (Options::facts(kind).encoding != Options::Encoding::Token)
             fillList(box, Options::listItems(kind));
-            continue;
-        }
-        if (!functionBox) {
-            functionBox = box;
-            box->clear();
-            box->insertItems(0, Options::functionItemList());
-            functionWidth = widthForItems(box, Options::functionItemWidthSamples());
-        } else if (box->model() != functionBox->model()) {
-            box->setModel(functionBox->model());
-        }
-        setMinimumWidthForItems(box, functionWidth);
+        else if (first)
+            functionLists->addBox(box);
     }
+    functionLists->retranslate();
 }
 
 void MainWindow::applyDefaultSettings()

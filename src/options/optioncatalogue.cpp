@@ -191,6 +191,18 @@ QStringList functionItemWidthSamples()
     return samples;
 }
 
+QStringList functionTokenWidthSamples()
+{
+    const QStringList &k = functionKeywordTable();
+    QStringList samples = k.mid(0, FirstFolderIndex);
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString number(NumberWidth, QLatin1Char('0' + digit));
+        samples.append(k.at(8) + number);
+        samples.append(k.at(9) + number);
+    }
+    return samples;
+}
+
 QStringList listItems(ValueKind kind)
 {
     static const char *const power[] = {QT_TRANSLATE_NOOP("MainWindow", "Off"),

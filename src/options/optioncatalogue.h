@@ -63,6 +63,8 @@ QStringList functionItemList();
 // A few items of the function list that are together at least as wide as every
 // item: measuring 2007 texts is slow, and the numbered items differ only in digits.
 QStringList functionItemWidthSamples();
+// The same for the tokens.
+QStringList functionTokenWidthSamples();
 // The items of a Power, Monitoring or Baudrate list (the baud rates are never translated).
 QStringList listItems(ValueKind kind);
 

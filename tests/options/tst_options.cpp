@@ -3,6 +3,7 @@
 #include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 
@@ -22,11 +23,16 @@ static void trigger(QWidget &window, const QString &action)
     a->trigger();
 }
 
+enum { Unchanged = -1 };
+constexpr int enter = Qt::Key_Return;
+
 class TestOptions : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR)); }
+
     void functionList_data()
     {
         QTest::addColumn<int>("index");
@@ -220,6 +226,83 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QCOMPARE(window.isVisible(), action != "action_Quit");
+    }
+
+    // Typed on a focused function list, then Enter or Escape: what the list holds after.
+    void typingSelects_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("index");
+        const QString en = "action_English", fr = "action_Fran_ais";
+        QTest::newRow("text in French") << fr << "Lecture" << enter << 0;
+        QTest::newRow("token with underscore") << en << "VOLUME_MINUS" << enter << 7;
+        QTest::newRow("text with sign") << fr << "volume -" << enter << 7;
+        QTest::newRow("folder text in French") << fr << "Dossier 000" << enter << 8;
+        QTest::newRow("last folder") << en << "Folder 999" << enter << 1007;
+        QTest::newRow("first digits: the value first") << en << "folder 5" << enter << 13;
+        QTest::newRow("token, any language") << fr << "RS001" << enter << 1008;
+        QTest::newRow("serial text in French, short number") << fr << "Commande série 1" << enter << 1008;
+        QTest::newRow("serial short form") << en << "rs 12" << enter << 1019;
+        QTest::newRow("last serial") << en << "Serial command 999" << enter << 2006;
+        QTest::newRow("no match") << en << "xyz" << enter << int(Unchanged);
+        QTest::newRow("Escape") << en << "f537" << int(Qt::Key_Escape) << int(Unchanged);
+    }
+
+    void typingSelects()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, index);
+        MainWindow window;
+        trigger(window, language);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *box = window.findChild<QComboBox *>("comboBox_Input15");
+        const int before = box->currentIndex();
+        box->setFocus();
+        QSignalSpy changed(box, qOverload<int>(&QComboBox::currentIndexChanged));
+        QWidget *const focused = nullptr;   // keys go where the keyboard's would
+        for (const QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, c, Qt::NoModifier);
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(box->currentIndex(), index == Unchanged ? before : index);
+        QCOMPARE(changed.count(), index == Unchanged ? 0 : 1);
+        QCOMPARE(box->toolTip(), Options::functionToken(box->currentIndex()));
+        // Enter on no match keeps the search open and says so.
+        QWidget *search = QApplication::activePopupWidget();
+        QCOMPARE(search && search->findChild<QLabel *>()->isVisible(), key == enter && index == Unchanged);
+        delete search;
+    }
+
+    // Every function comes first for a short form of its token: "F537", "R012", "N T".
+    void everyFunctionWithinEightKeys()
+    {
+        const Options::FunctionSearch search;
+        const QRegularExpression laterLetters("(?<=[A-Z])[A-Z]+");
+        for (int i = 0; i < Options::FunctionCount; ++i) {
+            const QString typed = Options::functionToken(i).remove(laterLetters).replace('_', ' ');
+            QVERIFY2(typed.size() <= 8 && search.matches(typed).value(0) == i, qPrintable(typed));
+        }
+    }
+
+    // The shared list follows the language in place: no value moves, every text is the catalogue's.
+    void listsFollowTheLanguage()
+    {
+        MainWindow window;
+        int indexChanges = 0;
+        for (QComboBox *box : window.findChildren<QComboBox *>())
+            connect(box, qOverload<int>(&QComboBox::currentIndexChanged), [&] { ++indexChanges; });
+        const auto boxes = window.findChildren<QComboBox *>(QRegularExpression("^comboBox_(Input|Button)"));
+        for (const QString folder : {"Dossier 000", "Folder 000"}) {
+            trigger(window, folder.startsWith('D') ? "action_Fran_ais" : "action_English");
+            QCOMPARE(boxes.first()->itemText(Options::FirstFolderIndex), folder);
+            for (int i = 0; i < Options::FunctionCount; ++i)
+                QCOMPARE(boxes.at(i % boxes.size())->itemText(i), Options::functionItemText(i));
+        }
+        QCOMPARE(indexChanges, 0);
     }
 
     // The lists are sized without measuring every item at show time; they must
