@@ -72,15 +72,36 @@ QStringList describe(const Options::OptionStates &states)
     return rows;
 }
 
-ConfigReader::Report read(QByteArray file, Options::OptionStates &states)
+// Hands out at most `piece` bytes a read: characters and line ends are then split between reads.
+struct Pieces : QBuffer {
+    Pieces(QByteArray *bytes, qint64 piece) : QBuffer(bytes), m_piece(piece) {}
+    qint64 readData(char *data, qint64 max) override { return QBuffer::readData(data, qMin(max, m_piece)); }
+    const qint64 m_piece;
+};
+
+ConfigReader::Report read(QByteArray file, Options::OptionStates &states, qint64 piece = 1 << 30)
 {
-    QBuffer buffer(&file);
+    Pieces buffer(&file, piece);
     buffer.open(QIODevice::ReadOnly);
     states = Options::defaultStates(false);
     return ConfigReader::readConfigFile(buffer, states);
 }
 
 void trigger(MainWindow &window, const char *action) { window.findChild<QAction *>(action)->trigger(); }
+
+// `text` with a byte order mark, in "UTF-8", "UTF-16LE", "UTF-32BE"...; plain "UTF-8" has none.
+QByteArray encoded(const QString &text, const QString &encoding)
+{
+    const QString marked = QChar(QChar::ByteOrderMark) + text;
+    if (encoding.startsWith("UTF-8"))
+        return (encoding == "UTF-8" ? text : marked).toUtf8();
+    const int width = encoding.startsWith("UTF-16") ? 2 : 4;
+    QByteArray bytes;
+    for (const uint unit : width == 2 ? QVector<uint>(marked.utf16(), marked.utf16() + marked.size()) : marked.toUcs4())
+        for (int i = 0; i < width; ++i)
+            bytes += char(unit >> 8 * (encoding.endsWith("BE") ? width - 1 - i : i));
+    return bytes;
+}
 
 // A file of one huge line between two option lines, made up as it is read.
 struct HugeLine : QIODevice {
@@ -183,11 +204,22 @@ private slots:
         // Hostile files: whatever surrounds them, the option lines still count ('#' kept out of the noise).
         row("NUL, invalid UTF-8", QByteArray("#ID:\0\0\x35\n\0#POWER:1\n#BOOT:\xc3\x28""7\n#INPUT01:STOP\xc0", 42),
             {{Id, 5}, {Boot, 7}, {Input01, 1}}, reportLine("#ID:") + reportLine("#BOOT:") + reportLine("#INPUT01:"));
+        row("sequence cut short", "#ID:\xe2\x82""56", {{Id, 5}}, reportLine("#ID:"));   // two bad characters, then 5
         QByteArray noise(1 << 20, Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         noise.replace('#', '.').prepend("#ID:5" + QByteArray(25 << 20, 'x') + "\n#VOLUME:99\n").append("\n#BOOT:42");
         row("25 MB line, noise", noise, {{Id, 5}, {Volume, 32}, {Boot, 42}},
             reportLine("#ID:") + reportLine("#VOLUME:", 2) + reportLine("#BOOT:"));
+        // One text in every encoding and with every line end reads as its UTF-8 CR LF form.
+        const QString text = QString::fromUtf8("#ID:005\n# Ünïcödé ✓ 𝄞\n#VOLUME:10\n\t#POWER:1\n#BAUDRATE:9600\n#VOLUME:99");
+        for (const char *encoding : {"UTF-8", "UTF-8 with BOM", "UTF-16LE", "UTF-16BE", "UTF-32LE"}) {
+            for (const char *end : {"CR LF", "LF", "CR CR LF"}) {
+                const QString ends = QString(end).replace("CR", "\r").replace("LF", "\n").remove(' ');
+                row(qPrintable(QString("%1, %2").arg(encoding, end)), encoded(QString(text).replace("\n", ends), encoding),
+                    {{Id, 5}, {Volume, 10}, {Power, 1}, {Baudrate, 0}}, reportLine("#ID:") + reportLine("#VOLUME:")
+                        + reportLine("#POWER:") + reportLine("#BAUDRATE:") + reportLine("#VOLUME:", 6));
+            }
+        }
     }
 
     void readsLines()
@@ -196,8 +228,10 @@ private slots:
         QFETCH(Rows, rows);
         QFETCH(QString, report);
         Options::OptionStates states;
-        QCOMPARE(ConfigReader::reportHtml(read(file, states)), report);
-        QCOMPARE(describe(states), describe(ticked(rows)));
+        for (const qint64 piece : {1 << 30, file.size() > 1 << 16 ? 1 << 30 : 3}) {   // whole, then split up
+            QCOMPARE(ConfigReader::reportHtml(read(file, states, piece)), report);
+            QCOMPARE(describe(states), describe(ticked(rows)));
+        }
     }
 
     // Only the start of a line can matter: a 300 MB line must not be held in memory.
