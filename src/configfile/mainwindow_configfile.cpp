@@ -6,6 +6,7 @@
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
+#include "files/regularfile.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -83,11 +84,18 @@ void MainWindow::writeConfigurationFile(const QString &path)
 {
     QMessageBox box(this);
     box.setWindowTitle(tr("Generate Configuration File"));
-    if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
+    const SaveOutcome outcome = saveAtomically(path, ConfigWriter::fileContents(optionStates()));
+    if (outcome.saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
     } else {
-        box.setText(tr("Impossible to create configuration file!"));
+        // Plain text: a path may hold '<' or '&'.
+        QString text = tr("Impossible to create configuration file!") + QLatin1Char('\n') + path
+                       + QStringLiteral(": ") + outcome.error;
+        if (outcome.restored)
+            text += QLatin1Char('\n') + tr("The file was put back as it was before.");
+        box.setTextFormat(Qt::PlainText);
+        box.setText(text);
         box.setIcon(QMessageBox::Warning);
     }
     box.exec();
@@ -111,7 +119,7 @@ void MainWindow::readConfigurationFile(const QString &path)
     if (!file.exists()) {
         box.setText(tr("The specified configuration file does not exist!"));
         box.setIcon(QMessageBox::Warning);
-    } else if (!file.open(QIODevice::ReadOnly)) {
+    } else if (!openRegularFile(file, QIODevice::ReadOnly)) {
         box.setText(tr("The specified configuration file cannot be opened!"));
         box.setIcon(QMessageBox::Warning);
     } else {

@@ -418,5 +418,13 @@
         <source>( write here your question... )</source>
         <translation>( write here your question... )</translation>
     </message>
+    <message>
+        <source>The file was put back as it was before.</source>
+        <translation>The file was put back as it was before.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Not a regular file</translation>
+    </message>
 </context>
 </TS>

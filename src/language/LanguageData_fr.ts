@@ -418,5 +418,13 @@
         <source>( write here your question... )</source>
         <translation>( écrivez votre question ici... )</translation>
     </message>
+    <message>
+        <source>The file was put back as it was before.</source>
+        <translation>Le fichier a été remis tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
 </context>
 </TS>

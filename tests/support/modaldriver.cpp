@@ -54,7 +54,7 @@ void ModalDriver::closeMessageBox()
         auto *box = qobject_cast<QMessageBox *>(w);
         if (!expected(w, box, "message box"))
             return;
-        m_boxes.append({box->windowTitle(), box->text(), box->icon()});
+        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
         box->accept();
     });
 }
