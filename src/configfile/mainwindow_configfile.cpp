@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QTextBrowser>
 
@@ -64,6 +65,22 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
     view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('-')) * 60,
                          qMin(metrics.lineSpacing() * 25, screenHeight / 2));
     insertAboveButtons(box, view);
+}
+
+// Reads the file into `states`. A reading that takes longer than about half a second
+// shows its progress with a Cancel button; a cancelled reading comes back stopped.
+ConfigReader::Report readWithProgress(QFile &file, Options::OptionStates &states, QWidget *window)
+{
+    constexpr int Steps = 1000;
+    QProgressDialog progress(MainWindow::tr("Reading the configuration file..."), MainWindow::tr("Cancel"), 0, Steps,
+                             window);
+    progress.setWindowTitle(MainWindow::tr("Import Configuration File"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    return ConfigReader::readConfigFile(file, states, [&progress](qint64 done, qint64 total) {
+        progress.setValue(total > 0 ? int(qMin(done, total) * Steps / total) : 0);
+        return !progress.wasCanceled();
+    });
 }
 
 } // namespace
@@ -123,10 +140,13 @@ void MainWindow::readConfigurationFile(const QString &path)
         box.setText(tr("The specified configuration file cannot be opened!"));
         box.setIcon(QMessageBox::Warning);
     } else {
-        // The rows the file does not name end up unticked at their default.
+        // The rows the file does not name end up unticked at their default; a
+        // cancelled import leaves them all as they were.
         Options::OptionStates states = Options::defaultStates(false);
-        const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
+        const ConfigReader::Report report = readWithProgress(file, states, this);
         file.close();
+        if (report.stopped)
+            return;
         setOptionStates(states);
         box.setIcon(QMessageBox::Information);
         // After setIcon, which rebuilds the box's layout.

@@ -419,6 +419,14 @@
         <translation>( write here your question... )</translation>
     </message>
     <message>
+        <source>Reading the configuration file...</source>
+        <translation>Reading the configuration file...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>The file was put back as it was before.</source>
         <translation>The file was put back as it was before.</translation>
     </message>

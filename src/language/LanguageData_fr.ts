@@ -419,6 +419,14 @@
         <translation>( écrivez votre question ici... )</translation>
     </message>
     <message>
+        <source>Reading the configuration file...</source>
+        <translation>Lecture du fichier de configuration...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
         <source>The file was put back as it was before.</source>
         <translation>Le fichier a été remis tel qu&apos;il était.</translation>
     </message>

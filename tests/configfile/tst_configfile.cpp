@@ -114,6 +114,9 @@ QByteArray encoded(const QString &text, const QString &encoding)
 bool replaceFile(const QString &swap, const QString &path)
 {
     QFile::remove(path);
+    QFile huge(path);   // sparse: 8 GiB that take no room and far longer than half a second to read
+    if (swap == "huge")
+        return huge.open(QIODevice::WriteOnly) && huge.resize(8LL << 30);
     if (swap == "directory")
         return QDir().mkdir(path);
 #ifdef Q_OS_UNIX
@@ -362,8 +365,9 @@ private slots:
         QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(file));   // tags shown, not applied
     }
 
-    // Every box an import can end with: a warning that leaves the rows alone, or the report. What is
-    // not a regular file is neither read (import, preference file) nor replaced (generate), at once.
+    // Every box an import can end with: a warning that leaves the rows alone, or the report; or none
+    // when a long import is cancelled. What is not a regular file is neither read (import, preference
+    // file) nor replaced (generate), at once.
     void importEndsInUsableBox_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -380,6 +384,7 @@ private slots:
         for (const QString &swap : special)
             QTest::newRow(qPrintable(swap)) << QByteArray("#ID:5\n") << swap << kept
                                             << "The specified configuration file cannot be opened!|2";
+        QTest::newRow("cancelled") << QByteArray() << "huge" << kept << "cancelled";
         QTest::newRow("short report") << QByteArray("#VOLUME:7\n#VOLUME:7\n#VOLUME:77\n") << "" << Rows{{Volume, 7}}
             << reportLine("#VOLUME:").repeated(2) + reportLine("#VOLUME:", 3) + "<br></br>" + done;
         QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n" << ""
@@ -406,6 +411,11 @@ private slots:
             static_cast<QDialog *>(dialog)->accept();
         });
         driver.handleNext([&](QWidget *w) {
+            if (auto *progress = qobject_cast<QProgressDialog *>(w)) {
+                progress->cancel();
+                shown = "Import Configuration File|cancelled", usable = true;
+                return;
+            }
             auto *box = qobject_cast<QMessageBox *>(w);
             auto *view = w->findChild<QTextBrowser *>(QStringLiteral("importReportView"));
             QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr;
@@ -422,7 +432,7 @@ private slots:
         QVERIFY(swapped);
         QCOMPARE(shown, "Import Configuration File|" + box);
         QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
-        if (swap.isEmpty() || swap == "gone")
+        if (swap.isEmpty() || swap == "gone" || swap == "huge")
             return;
         QVERIFY(!Preferences::readLanguage(name));
         if (QFileInfo(name).canonicalFilePath() == "/dev/zero")
