@@ -57,10 +57,11 @@ struct LineSource::Decoder {
         return text;
     }
 
-    // How many of `size` bytes can be decoded now so that the text does not depend on
-    // where the reads end. UTF-8 decoders answer an invalid sequence that is cut by the
-    // end of a piece differently from the same bytes in one piece, so a piece ends
-    // after its last ASCII byte, where no sequence is open; 0: read more first.
+    // How many of the `size` bytes of a full chunk to decode now, so that the text does
+    // not depend on where the chunk ends. UTF-8 decoders answer an invalid sequence cut
+    // by the end of a piece differently from the same bytes in one piece, so a piece
+    // ends after its last ASCII byte, where no sequence is open, and the rest waits for
+    // the next chunk. 0: no ASCII byte at all.
     qint64 decodableLength(const char *bytes, qint64 size) const
     {
         if (!utf8)
@@ -73,10 +74,8 @@ struct LineSource::Decoder {
 
 namespace {
 
-// Bytes asked of the device at a time.
+// Bytes decoded at a time.
 constexpr qint64 ChunkSize = 64 * 1024;
-// Enough to tell every byte order mark.
-constexpr int ByteOrderMarkLength = 4;
 
 // "#ID:", "#INPUT07:": the keyword and its colon begin every option line.
 const QString &keyOf(int row)
@@ -135,34 +134,29 @@ bool LineSource::decodeMore()
     m_pos = 0;
     m_chunk.resize(ChunkSize);
     while (m_text.isEmpty()) {
+        // The chunk is filled however few bytes each read brings, so that the text is
+        // decoded in the same pieces whatever the device hands out.
         bool atEnd = false;
-        if (m_held < ChunkSize) {
+        while (!atEnd && m_held < ChunkSize) {
             const qint64 read = m_device.read(m_chunk.data() + m_held, ChunkSize - m_held);
             atEnd = read <= 0;
-            if (!atEnd) {
-                m_held += read;
-                m_read += read;
-                m_stopped = m_progress && !m_progress(m_read, m_total);
-                if (m_stopped)
-                    return false;
-            }
-        }
-        if (!m_decoder) {
-            // The first bytes tell the encoding: wait for enough of them.
-            if (!atEnd && m_held < ByteOrderMarkLength)
-                continue;
-            if (m_held == 0)
+            if (atEnd)
+                break;
+            m_held += read;
+            m_read += read;
+            m_stopped = m_progress && !m_progress(m_read, m_total);
+            if (m_stopped)
                 return false;
-            m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
         }
         if (m_held == 0)
             return false;
-        // A full chunk without a single ASCII byte is decoded all the same: any place
-        // where the reads end can then matter only more than 64 KiB into a line.
-        const qint64 length = atEnd || m_held == ChunkSize ? m_held
-                                                             : m_decoder->decodableLength(m_chunk.constData(), m_held);
+        if (!m_decoder)   // the first bytes tell the encoding
+            m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
+        qint64 length = atEnd ? m_held : m_decoder->decodableLength(m_chunk.constData(), m_held);
+        // A full chunk without a single ASCII byte is decoded all the same: where it
+        // ends can then matter only more than 64 KiB into a line.
         if (length == 0)
-            continue;
+            length = m_held;
         // Carriage returns are dropped wherever they stand, as a text-mode read of a
         // UTF-8 file always did; only after decoding, so that UTF-16 stays in step.
         m_text = m_decoder->decode(m_chunk.constData(), length).remove(QLatin1Char('\r'));

@@ -261,7 +261,7 @@ private slots:
         // Hostile files: whatever surrounds them, the option lines still count ('#' kept out of the noise).
         row("NUL, invalid UTF-8", QByteArray("#ID:\0\0\x35\n\0#POWER:1\n#BOOT:\xc3\x28""7\n#INPUT01:STOP\xc0", 42),
             {{Id, 5}, {Boot, 7}, {Input01, 1}}, reportLine("#ID:") + reportLine("#BOOT:") + reportLine("#INPUT01:"));
-        row("sequence cut short", "#ID:\xe2\x82""56", {{Id, 5}}, reportLine("#ID:"));   // two bad characters, then 5
+        row("bad sequence across 64 KiB", QByteArray(65530, ' ') + "#ID:\xe2\x82""56", {{Id, 5}}, reportLine("#ID:"));
         QByteArray noise(1 << 20, Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         noise.replace('#', '.').prepend("#ID:5" + QByteArray(25 << 20, 'x') + "\n#VOLUME:99\n").append("\n#BOOT:42");
