@@ -2,7 +2,8 @@
 # Sets everything up on a fresh Debian 12 machine and runs every test:
 #  1. a build with warnings as errors, and all tests headless;
 #  2. the Debian package: built, installed with apt-get, started, removed (as root only);
-#  3. a short fuzzing run of the configuration file reader (libFuzzer, 60 s);
+#  3. short fuzzing runs (libFuzzer): the configuration file reader (40 s) and the
+#     check of translation files (20 s);
 #  4. a build with AddressSanitizer and UndefinedBehaviorSanitizer, and all tests again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,8 +24,9 @@ else
     echo "skipped: installing the package needs root"
 fi
 
-echo "== Fuzzing the configuration file reader"
-fuzz/run.sh 60
+echo "== Fuzzing the configuration file reader and the translation file check"
+fuzz/run.sh configreader 40
+fuzz/run.sh translationcheck 20
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLARY_WERROR=ON -DQUILLARY_SANITIZE=ON -DQUILLARY_BUILD_BENCH=OFF
