@@ -19,13 +19,17 @@ constexpr qint64 MaxRestorableBytes = 16 << 20;
 
 bool writeAll(QFileDevice &file, const QByteArray &bytes, qint64 failAfter)
 {
-    if (failAfter >= 0 && failAfter < bytes.size()) {
-        file.write(bytes.constData(), failAfter);
-        return false;
+    const qint64 size = failAfter >= 0 ? qMin<qint64>(failAfter, bytes.size()) : bytes.size();
+    // What a short write left is written again, so that a failure comes with the
+    // system's reason (a disk that filled up midway).
+    for (qint64 done = 0, written = 0; done < size; done += written) {
+        written = file.write(bytes.constData() + done, size - done);
+        if (written <= 0)
+            return false;
     }
-    // A small file sits in the write buffer until the end, and QSaveFile::commit()
-    // does not notice when writing that buffer out fails (disk full): flush first.
-    return file.write(bytes) == bytes.size() && file.flush();
+    // Should anything sit in a write buffer: QSaveFile::commit() does not notice when
+    // writing it out fails (disk full), so flush first.
+    return size == bytes.size() && file.flush();
 }
 
 // The new bytes go over the old ones and the file is cut to length only at the end:
@@ -55,7 +59,8 @@ SaveOutcome saveAtomically(const QString &path, const QByteArray &bytes)
     if (isSpecialFile(path))
         return {false, QCoreApplication::translate("MainWindow", "Not a regular file")};
     QSaveFile file(path);
-    if (faults.refuseTemporaryFile || !file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a failed write is seen, with its reason, when it happens.
+    if (faults.refuseTemporaryFile || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QString why = faults.refuseTemporaryFile ? QStringLiteral("No temporary file (test)") : file.errorString();
         if (QFileInfo(path).isFile())
             return writeInPlace(path, bytes, why, faults.failWriteAfter);
