@@ -4,8 +4,9 @@
 #  2. Qt 6: the same build (benchmarks included) and tests;
 #  3. the Debian package of the Qt 5 build: built, installed with apt-get, started, removed
 #     (as root only);
-#  4. short fuzzing runs of the configuration file reader (libFuzzer): 60 s with Qt 5,
-#     30 s with Qt 6, whose reader decodes with other classes;
+#  4. short fuzzing runs (libFuzzer), about a minute in all: the configuration file reader
+#     with Qt 5 (30 s) and with Qt 6 (15 s), whose reader decodes with other classes, and the
+#     check of translation files (15 s);
 #  5. Qt 5: a build with AddressSanitizer and UndefinedBehaviorSanitizer, and all tests again.
 # Ends with the time each stage took.
 set -euo pipefail
@@ -49,9 +50,11 @@ else
 fi
 
 next_stage "Fuzzing the configuration file reader, Qt 5"
-QUILLARY_QT_MAJOR=5 fuzz/run.sh 60
+QUILLARY_QT_MAJOR=5 fuzz/run.sh configreader 30
 next_stage "Fuzzing the configuration file reader, Qt 6"
-QUILLARY_QT_MAJOR=6 fuzz/run.sh 30
+QUILLARY_QT_MAJOR=6 fuzz/run.sh configreader 15
+next_stage "Fuzzing the translation file check"
+QUILLARY_QT_MAJOR=5 fuzz/run.sh translationcheck 15
 
 next_stage "Qt 5: build with AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -65,10 +65,11 @@ int main(int argc, char *argv[])
     Ui::MainWindow form;
     form.setupUi(&bare);
     const QStringList folders = Translation::searchFolders();
+    QByteArray translationBytes;
     const double retranslate = perCall([&](int i) {
         QCoreApplication::removeTranslator(&appTranslator);
         const QString name = i % 2 ? QStringLiteral("LanguageData_en") : QStringLiteral("LanguageData_fr");
-        Translation::loadFromFolders(appTranslator, name, folders);
+        Translation::loadFromFolders(appTranslator, translationBytes, name, folders);
         QCoreApplication::installTranslator(&appTranslator);
         form.retranslateUi(&bare);
         QCoreApplication::processEvents();

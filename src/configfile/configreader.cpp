@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QIODevice>
 
+#include <cstring>
+
 #if QT_VERSION_MAJOR >= 6
 #include <QStringDecoder>
 #else
@@ -14,31 +16,66 @@
 namespace ConfigReader {
 
 // A decoder that keeps its state between pieces, so that a character split across
-// two reads comes out whole.
+// two reads comes out whole. It drops a byte order mark at the start of the text
+// only: the decoders would also drop one that happens to begin a later piece.
 struct LineSource::Decoder {
 #if QT_VERSION_MAJOR >= 6
     explicit Decoder(const QByteArray &head)
-        : decoder(QStringConverter::encodingForData(head).value_or(QStringConverter::Utf8))
+        : Decoder(QStringConverter::encodingForData(head).value_or(QStringConverter::Utf8))
     {
     }
-    QString decode(const char *bytes, qint64 size) { return decoder.decode(QByteArrayView(bytes, size)); }
+    explicit Decoder(QStringConverter::Encoding encoding)
+        : decoder(encoding, QStringConverter::Flag::ConvertInitialBom), utf8(encoding == QStringConverter::Utf8)
+    {
+    }
+    QString convert(const char *bytes, qint64 size) { return decoder.decode(QByteArrayView(bytes, size)); }
     QStringDecoder decoder;
 #else
+    static constexpr int Utf8Mib = 106;
     explicit Decoder(const QByteArray &head)
-        : decoder(QTextCodec::codecForUtfText(head, QTextCodec::codecForMib(106))->makeDecoder())
+        : Decoder(QTextCodec::codecForUtfText(head, QTextCodec::codecForMib(Utf8Mib)))
     {
     }
-    QString decode(const char *bytes, qint64 size) { return decoder->toUnicode(bytes, int(size)); }
+    explicit Decoder(QTextCodec *codec)
+        : decoder(codec->makeDecoder(QTextCodec::IgnoreHeader)), utf8(codec->mibEnum() == Utf8Mib)
+    {
+    }
+    QString convert(const char *bytes, qint64 size) { return decoder->toUnicode(bytes, int(size)); }
     std::unique_ptr<QTextDecoder> decoder;
 #endif
+    const bool utf8;
+    bool started = false;
+
+    QString decode(const char *bytes, qint64 size)
+    {
+        QString text = convert(bytes, size);
+        if (!started && !text.isEmpty()) {
+            started = true;
+            if (text.front() == QChar(QChar::ByteOrderMark))
+                text.remove(0, 1);
+        }
+        return text;
+    }
+
+    // How many of the `size` bytes of a full chunk to decode now, so that the text does
+    // not depend on where the chunk ends. UTF-8 decoders answer an invalid sequence cut
+    // by the end of a piece differently from the same bytes in one piece, so a piece
+    // ends after its last ASCII byte, where no sequence is open, and the rest waits for
+    // the next chunk. 0: no ASCII byte at all.
+    qint64 decodableLength(const char *bytes, qint64 size) const
+    {
+        if (!utf8)
+            return size;
+        while (size > 0 && uchar(bytes[size - 1]) >= 0x80)
+            --size;
+        return size;
+    }
 };
 
 namespace {
 
-// Bytes asked of the device at a time.
+// Bytes decoded at a time.
 constexpr qint64 ChunkSize = 64 * 1024;
-// Enough to tell every byte order mark.
-constexpr int ByteOrderMarkLength = 4;
 
 // "#ID:", "#INPUT07:": the keyword and its colon begin every option line.
 const QString &keyOf(int row)
@@ -82,33 +119,49 @@ bool isAsciiDigit(QChar c)
 
 } // namespace
 
-LineSource::LineSource(QIODevice &device) : m_device(device) {}
+LineSource::LineSource(QIODevice &device, Progress progress)
+    : m_device(device), m_progress(std::move(progress)), m_total(device.size())
+{
+}
 
 LineSource::~LineSource() = default;
 
 bool LineSource::decodeMore()
 {
+    if (m_stopped)
+        return false;
     m_text.clear();
     m_pos = 0;
     m_chunk.resize(ChunkSize);
-    qint64 held = 0;   // bytes read and not yet decoded
     while (m_text.isEmpty()) {
-        const qint64 read = m_device.read(m_chunk.data() + held, ChunkSize - held);
-        held += qMax<qint64>(read, 0);
-        if (!m_decoder) {
-            // The first bytes tell the encoding: wait for enough of them.
-            if (read > 0 && held < ByteOrderMarkLength)
-                continue;
-            if (held == 0)
+        // The chunk is filled however few bytes each read brings, so that the text is
+        // decoded in the same pieces whatever the device hands out.
+        bool atEnd = false;
+        while (!atEnd && m_held < ChunkSize) {
+            const qint64 read = m_device.read(m_chunk.data() + m_held, ChunkSize - m_held);
+            atEnd = read <= 0;
+            if (atEnd)
+                break;
+            m_held += read;
+            m_read += read;
+            m_stopped = m_progress && !m_progress(m_read, m_total);
+            if (m_stopped)
                 return false;
-            m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(held)));
         }
-        if (held == 0)
+        if (m_held == 0)
             return false;
+        if (!m_decoder)   // the first bytes tell the encoding
+            m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
+        qint64 length = atEnd ? m_held : m_decoder->decodableLength(m_chunk.constData(), m_held);
+        // A full chunk without a single ASCII byte is decoded all the same: where it
+        // ends can then matter only more than 64 KiB into a line.
+        if (length == 0)
+            length = m_held;
         // Carriage returns are dropped wherever they stand, as a text-mode read of a
         // UTF-8 file always did; only after decoding, so that UTF-16 stays in step.
-        m_text = m_decoder->decode(m_chunk.constData(), held).remove(QLatin1Char('\r'));
-        held = 0;
+        m_text = m_decoder->decode(m_chunk.constData(), length).remove(QLatin1Char('\r'));
+        m_held -= length;
+        std::memmove(m_chunk.data(), m_chunk.constData() + length, size_t(m_held));
     }
     return true;
 }
@@ -133,7 +186,7 @@ bool LineSource::next(QString &line)
         if (end >= 0)
             return true;
     }
-    return open;
+    return open && !m_stopped;
 }
 
 bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
@@ -259,14 +312,15 @@ void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &st
         report.lines.append({row, value >= 0, lineNumber});
 }
 
-Report readConfigFile(QIODevice &device, Options::OptionStates &states)
+Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress)
 {
     Report report;
-    LineSource source(device);
+    LineSource source(device, progress);
     QString line;
     qint64 lineNumber = 0;
     while (source.next(line))
         applyLine(line, ++lineNumber, states, report);
+    report.stopped = source.stopped();
     return report;
 }
 

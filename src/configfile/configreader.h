@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QIODevice;
@@ -26,26 +27,39 @@ constexpr int KeptLineLength = 64;
 // build a report of gigabytes.
 constexpr int MaxReportLines = 10000;
 
+// Hears how far a reading has come after every piece read from the device; returning
+// false stops the reading there. The total is the device's size.
+using Progress = std::function<bool(qint64 bytesRead, qint64 totalBytes)>;
+
 // The lines of a device opened for reading, one at a time. The bytes are decoded
 // first (UTF-8, or UTF-16/32 when a byte order mark says so), then split at line
 // feeds. Carriage returns are dropped wherever they stand and so is the leading
 // white space; of the rest only the first KeptLineLength characters are kept.
+// The lines are the same however the device hands out its bytes.
 class LineSource
 {
 public:
-    explicit LineSource(QIODevice &device);
+    explicit LineSource(QIODevice &device, Progress progress = {});
     ~LineSource();
 
     // The next line, or false at the end. A last line without a line break counts.
     bool next(QString &line);
+
+    // True when the progress callback stopped the reading.
+    bool stopped() const { return m_stopped; }
 
 private:
     bool decodeMore();
 
     struct Decoder;
     QIODevice &m_device;
+    const Progress m_progress;
+    const qint64 m_total;
+    qint64 m_read = 0;
+    bool m_stopped = false;
     std::unique_ptr<Decoder> m_decoder;
-    QByteArray m_chunk;   // read, not yet decoded
+    QByteArray m_chunk;   // its first m_held bytes are read and not yet decoded
+    qint64 m_held = 0;
     QString m_text;       // decoded, not yet split
     qsizetype m_pos = 0;
 };
@@ -73,6 +87,7 @@ struct Report {
     qint64 refused = 0;        // of which the value was refused
     // Per row, the line whose value was refused, when that was the row's last line; else 0.
     std::array<qint64, Options::OptionCount> refusedLine{};
+    bool stopped = false;      // the progress callback stopped the reading midway
 };
 
 // "#ID:--------------------------> OK" or "... ERROR Line(4)", in the installed language.
@@ -88,7 +103,7 @@ QString reportSummary(const Report &report);
 // Applies one line (numbered from 1) to `states` and reports it when it carries an option.
 void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report);
 
-// Reads every line of `device` into `states`.
-Report readConfigFile(QIODevice &device, Options::OptionStates &states);
+// Reads every line of `device` into `states`, or the lines up to where `progress` stops it.
+Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress = {});
 
 } // namespace ConfigReader

@@ -7,6 +7,7 @@
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
+#include "files/regularfile.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -87,6 +89,22 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
     insertAboveButtons(box, view);
 }
 
+// Reads the file into `states`. A reading that takes longer than about half a second
+// shows its progress with a Cancel button; a cancelled reading comes back stopped.
+ConfigReader::Report readWithProgress(QFile &file, Options::OptionStates &states, QWidget *window)
+{
+    constexpr int Steps = 1000;
+    QProgressDialog progress(MainWindow::tr("Reading the configuration file..."), MainWindow::tr("Cancel"), 0, Steps,
+                             window);
+    progress.setWindowTitle(MainWindow::tr("Import Configuration File"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    return ConfigReader::readConfigFile(file, states, [&progress](qint64 done, qint64 total) {
+        progress.setValue(total > 0 ? int(qMin(done, total) * Steps / total) : 0);
+        return !progress.wasCanceled();
+    });
+}
+
 } // namespace
 
 void MainWindow::generateConfigurationFile()
@@ -105,7 +123,8 @@ void MainWindow::writeConfigurationFile(const QString &path)
 {
     QMessageBox box(this);
     box.setWindowTitle(tr("Generate Configuration File"));
-    if (saveAtomically(path, ConfigWriter::fileContents(optionStates())).saved) {
+    const SaveOutcome outcome = saveAtomically(path, ConfigWriter::fileContents(optionStates()));
+    if (outcome.saved) {
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
         // Stays in view after the box is gone: where the file went.
@@ -115,7 +134,13 @@ void MainWindow::writeConfigurationFile(const QString &path)
         markUnmodified();
     } else {
         statusBar()->clearMessage();
-        box.setText(tr("Impossible to create configuration file!"));
+        // Plain text: a path may hold '<' or '&'.
+        QString text = tr("Impossible to create configuration file!") + QLatin1Char('\n') + path
+                       + QStringLiteral(": ") + outcome.error;
+        if (outcome.restored)
+            text += QLatin1Char('\n') + tr("The file was put back as it was before.");
+        box.setTextFormat(Qt::PlainText);
+        box.setText(text);
         box.setIcon(QMessageBox::Warning);
     }
     box.exec();
@@ -142,14 +167,17 @@ void MainWindow::readConfigurationFile(const QString &path)
     if (!file.exists()) {
         box.setText(tr("The specified configuration file does not exist!"));
         box.setIcon(QMessageBox::Warning);
-    } else if (!file.open(QIODevice::ReadOnly)) {
+    } else if (!openRegularFile(file, QIODevice::ReadOnly)) {
         box.setText(tr("The specified configuration file cannot be opened!"));
         box.setIcon(QMessageBox::Warning);
     } else {
-        // The rows the file does not name end up unticked at their default.
+        // The rows the file does not name end up unticked at their default; a
+        // cancelled import leaves them all as they were.
         Options::OptionStates states = Options::defaultStates(false);
-        const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
+        const ConfigReader::Report report = readWithProgress(file, states, this);
         file.close();
+        if (report.stopped)
+            return;
         setOptionStates(states);
         m_refusedLines = report.refusedLine;
         showRefusedMarks();

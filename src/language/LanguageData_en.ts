@@ -462,5 +462,17 @@
         <source>No match</source>
         <translation>No match</translation>
     </message>
+    <message>
+        <source>Reading the configuration file...</source>
+        <translation>Reading the configuration file...</translation>
+    </message>
+    <message>
+        <source>The file was put back as it was before.</source>
+        <translation>The file was put back as it was before.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Not a regular file</translation>
+    </message>
 </context>
 </TS>

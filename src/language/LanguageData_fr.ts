@@ -462,5 +462,17 @@
         <source>No match</source>
         <translation>Aucune correspondance</translation>
     </message>
+    <message>
+        <source>Reading the configuration file...</source>
+        <translation>Lecture du fichier de configuration...</translation>
+    </message>
+    <message>
+        <source>The file was put back as it was before.</source>
+        <translation>Le fichier a été remis tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Pas un fichier ordinaire</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The loaded translation file: appTranslator reads its texts from these bytes.
+QByteArray appTranslationBytes;
+
 // The system's own language for the Default choice.
 QString localeName(Preferences::Language language)
 {
@@ -53,7 +56,7 @@ void MainWindow::changeLanguage()
 {
     const QString fileName = translationFilePrefix + Translation::languageCode(localeName(checkedLanguage()));
     QCoreApplication::removeTranslator(&appTranslator);
-    if (Translation::loadFromFolders(appTranslator, fileName, Translation::searchFolders()))
+    if (Translation::loadFromFolders(appTranslator, appTranslationBytes, fileName, Translation::searchFolders()))
         QCoreApplication::installTranslator(&appTranslator);
     const QString shownPath = ui->label_Generate_Path->text();   // the form would empty it
     ui->retranslateUi(this);

@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "files/atomicsave.h"
+#include "files/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,7 +66,7 @@ std::optional<Language> parseLanguage(const QByteArray &head)
 std::optional<Language> readLanguage(const QString &path)
 {
     QFile file(resolvedPath(path));
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file, QIODevice::ReadOnly))
         return std::nullopt;
     return parseLanguage(file.read(MaxHeadBytes));
 }

@@ -19,7 +19,8 @@ QString resolvedPath(const QString &path);
 // Default when line 5 is missing or is not exactly a language name.
 std::optional<Language> parseLanguage(const QByteArray &head);
 
-// Same for the file at `path` (see resolvedPath); nothing when it is missing or unreadable.
+// Same for the file at `path` (see resolvedPath); nothing when it is missing, unreadable
+// or no regular file.
 std::optional<Language> readLanguage(const QString &path);
 
 // The whole file, with the platform's line ends.

@@ -1,10 +1,34 @@
 #include "translationlookup.h"
 
+#include "files/regularfile.h"
+#include "language/translationcheck.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTranslator>
 
 namespace Translation {
+
+namespace {
+
+// Ours have about 10 KiB; a far larger file is not read.
+constexpr qint64 MaxFileBytes = 4 << 20;
+
+// The names QTranslator tries in a folder: "LanguageData_fr.qm", "LanguageData_fr",
+// "LanguageData.qm", "LanguageData".
+QStringList candidateNames(QString name)
+{
+    QStringList names;
+    for (;;) {
+        names << name + QLatin1String(".qm") << name;
+        const int cut = qMax(name.lastIndexOf(QLatin1Char('_')), name.lastIndexOf(QLatin1Char('.')));
+        if (cut <= 0)
+            return names;
+        name.truncate(cut);
+    }
+}
+
+} // namespace
 
 QString languageCode(const QString &localeName)
 {
@@ -19,7 +43,7 @@ QStringList searchFolders(const QString &workingDir, const QString &applicationD
     const QString installedDir = QDir::isAbsolutePath(installed)
                                      ? installed
                                      : QDir::cleanPath(applicationDir + QLatin1String("/../") + installed);
-    return {workingDir, applicationDir, installedDir};
+    return {applicationDir, installedDir, workingDir};
 }
 
 QStringList searchFolders()
@@ -27,11 +51,22 @@ QStringList searchFolders()
     return searchFolders(QDir::currentPath(), QCoreApplication::applicationDirPath());
 }
 
-bool loadFromFolders(QTranslator &translator, const QString &fileName, const QStringList &folders)
+bool loadFromFolders(QTranslator &translator, QByteArray &bytes, const QString &fileName, const QStringList &folders)
 {
+    static_cast<void>(translator.load(static_cast<const uchar *>(nullptr), 0));   // only empties it
+    bytes.clear();
     for (const QString &folder : folders) {
-        if (translator.load(fileName, folder))
-            return true;
+        for (const QString &name : candidateNames(fileName)) {
+            QFile file(QDir(folder).filePath(name));
+            if (!openRegularFile(file, QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+                continue;
+            const QByteArray read = file.readAll();
+            if (isSoundTranslationFile(read)
+                && translator.load(reinterpret_cast<const uchar *>(read.constData()), int(read.size()), folder)) {
+                bytes = read;
+                return true;
+            }
+        }
     }
     return false;
 }

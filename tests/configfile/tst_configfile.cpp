@@ -4,13 +4,20 @@
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
+#include "language/preferencefile.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 
 #include <QtWidgets>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 using Rows = QList<QPair<int, int>>;   // row, value: the ticked rows
 Q_DECLARE_METATYPE(Rows)
@@ -21,7 +28,7 @@ namespace {
 enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Baudrate };
 enum Way { CtrlQ, FileExit, CloseButton, ImportCommand };   // of losing the rows
 enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   // to the question
-const QByteArray oldFile(5000, '#');
+const QByteArray oldFile(60, '#');
 
 QByteArray readFile(const QString &path)
 {
@@ -75,15 +82,69 @@ QStringList describe(const Options::OptionStates &states)
     return rows;
 }
 
-ConfigReader::Report read(QByteArray file, Options::OptionStates &states)
+// Hands out at most `piece` bytes a read: characters and line ends are then split between reads.
+struct Pieces : QBuffer {
+    Pieces(QByteArray *bytes, qint64 piece) : QBuffer(bytes), m_piece(piece) {}
+    qint64 readData(char *data, qint64 max) override { return QBuffer::readData(data, qMin(max, m_piece)); }
+    const qint64 m_piece;
+};
+
+ConfigReader::Report read(QByteArray file, Options::OptionStates &states, qint64 piece = 1 << 30)
 {
-    QBuffer buffer(&file);
+    Pieces buffer(&file, piece);
     buffer.open(QIODevice::ReadOnly);
     states = Options::defaultStates(false);
     return ConfigReader::readConfigFile(buffer, states);
 }
 
 void trigger(MainWindow &window, const char *action) { window.findChild<QAction *>(action)->trigger(); }
+
+// `text` with a byte order mark, in "UTF-8", "UTF-16LE", "UTF-32BE"...; plain "UTF-8" has none.
+QByteArray encoded(const QString &text, const QString &encoding)
+{
+    const QString marked = QChar(QChar::ByteOrderMark) + text;
+    if (encoding.startsWith("UTF-8"))
+        return (encoding == "UTF-8" ? text : marked).toUtf8();
+    const int width = encoding.startsWith("UTF-16") ? 2 : 4;
+    QByteArray bytes;
+    for (const uint unit : width == 2 ? QVector<uint>(marked.utf16(), marked.utf16() + marked.size()) : marked.toUcs4())
+        for (int i = 0; i < width; ++i)
+            bytes += char(unit >> 8 * (encoding.endsWith("BE") ? width - 1 - i : i));
+    return bytes;
+}
+
+// Puts what `swap` names in place of the file at `path`.
+bool replaceFile(const QString &swap, const QString &path)
+{
+    QFile::remove(path);
+    QFile huge(path);   // sparse: 8 GiB that take no room and far longer than half a second to read
+    if (swap == "huge")
+        return huge.open(QIODevice::WriteOnly) && huge.resize(8LL << 30);
+    if (swap == "directory")
+        return QDir().mkdir(path);
+#ifdef Q_OS_UNIX
+    if (swap == "FIFO")
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (swap == "socket") {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+        close(fd);   // the socket's name stays
+        return bound;
+    }
+    // A zero device node of its own where allowed (as root), so that a save that wrongly replaces
+    // what the link points to never replaces /dev/zero.
+    struct stat zero {};
+    if (swap == "link to the zero device" && stat("/dev/zero", &zero) == 0) {
+        const QString node = path + ".node";
+        const bool own = mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, zero.st_rdev) == 0;
+        return QFile::link(own ? node : QStringLiteral("/dev/zero"), path);
+    }
+#endif
+    return swap == "gone";
+}
 
 // A file of one huge line between two option lines, made up as it is read.
 struct HugeLine : QIODevice {
@@ -115,48 +176,65 @@ class TestConfigFile : public QObject
     QTemporaryDir m_dir;
 
 private slots:
-    // Saved over a longer file, which must be replaced, not overwritten; or, failing, left alone.
+    // Saved over an old file, which must be replaced whole; or, failing, left as it was. Where the
+    // folder takes no temporary file, the file is written in place and put back should that fail.
     void savesOrKeepsOldFile_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("inPlace");    // as if the folder refused temporary files
         QTest::addColumn<int>("sizeLimit");   // on every file the process writes; 0: none
+        QTest::addColumn<int>("failAfter");   // bytes written before an injected failure; -1: none
         QTest::addColumn<Options::OptionStates>("states");
         QTest::addColumn<QByteArray>("bytes");   // in the file afterwards
         const Options::OptionStates all = Options::defaultStates(true);
-        QTest::newRow("defaults") << path("plain") << 0 << all << QByteArray(
+        const QByteArray defaults(
             "#ID:001\r\n#VOLUME:32\r\n#POWER:0\r\n#RS_MONITORING:0\r\n#BOOT:000\r\n#INPUT01:FOLDER001\r\n"
             "#INPUT02:FOLDER002\r\n#INPUT03:FOLDER003\r\n#INPUT04:FOLDER004\r\n#INPUT05:FOLDER005\r\n"
             "#INPUT06:FOLDER006\r\n#INPUT07:FOLDER007\r\n#INPUT08:FOLDER008\r\n#INPUT09:FOLDER009\r\n"
             "#INPUT10:FOLDER010\r\n#INPUT11:FOLDER011\r\n#INPUT12:FOLDER012\r\n#INPUT13:FOLDER013\r\n"
             "#INPUT14:FOLDER014\r\n#INPUT15:FOLDER015\r\n#BUTTON1:VOLUME_MINUS\r\n#BUTTON2:VOLUME_PLUS\r\n"
             "#BAUDRATE:19200\r\n");
-        QTest::newRow("nothing ticked") << path("plain") << 0 << ticked({}) << QByteArray();
+        QTest::newRow("defaults") << path("plain") << false << 0 << -1 << all << defaults;
+        QTest::newRow("nothing ticked") << path("plain") << false << 0 << -1 << ticked({}) << QByteArray();
         const Rows edges{{Id, 7}, {Volume, 5}, {Input01, 8}, {Button1, 1007}, {Button2, 1008}, {Baudrate, 2}};
-        QTest::newRow("edges") << path("plain") << 0 << ticked(edges) << QByteArray("#ID:007\r\n#VOLUME:05\r\n"
-            "#INPUT01:FOLDER000\r\n#BUTTON1:FOLDER999\r\n#BUTTON2:RS001\r\n#BAUDRATE:38400\r\n");
-        QVERIFY(QDir(m_dir.path()).mkpath("folder.txt"));
-        QTest::newRow("directory") << path("folder.txt") << 0 << all << oldFile;
-        QTest::newRow("parent is a file") << path("plain/config.txt") << 0 << all << oldFile;
-        QTest::newRow("disk full midway") << path("plain") << 100 << all << oldFile;
+        QTest::newRow("edges") << path("plain") << false << 0 << -1 << ticked(edges) << QByteArray("#ID:007\r\n"
+            "#VOLUME:05\r\n#INPUT01:FOLDER000\r\n#BUTTON1:FOLDER999\r\n#BUTTON2:RS001\r\n#BAUDRATE:38400\r\n");
+        QTest::newRow("parent is a file") << path("plain/config.txt") << false << 0 << -1 << all << oldFile;
+        QTest::newRow("disk full midway") << path("plain") << false << 100 << -1 << all << oldFile;
+        QTest::newRow("in place") << path("plain") << true << 0 << -1 << all << defaults;
+        QTest::newRow("in place, nothing ticked") << path("plain") << true << 0 << -1 << ticked({}) << QByteArray();
+        QTest::newRow("in place, write fails midway") << path("plain") << true << 0 << 10 << all << oldFile;
+        QTest::newRow("in place, disk full midway") << path("plain") << true << 100 << -1 << all << oldFile;
     }
 
     void savesOrKeepsOldFile()
     {
         QFETCH(QString, file);
+        QFETCH(bool, inPlace);
         QFETCH(int, sizeLimit);
+        QFETCH(int, failAfter);
         QFETCH(Options::OptionStates, states);
         QFETCH(QByteArray, bytes);
         QVERIFY(writeFile(path("plain"), oldFile));
         const auto entries = [this] { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden); };
         const QStringList before = entries();
+#ifdef Q_OS_UNIX
         std::signal(SIGXFSZ, SIG_IGN);   // a write past the size limit then fails like one on a full disk
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
         const rlimit limit{sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur, old.rlim_max};
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        const bool saved = saveAtomically(file, ConfigWriter::fileContents(states)).saved;
+#else
+        if (sizeLimit > 0)
+            QSKIP("no file size limit to run into here");
+#endif
+        injectSaveFaults({inPlace, failAfter});
+        const SaveOutcome outcome = saveAtomically(file, ConfigWriter::fileContents(states));
+#ifdef Q_OS_UNIX
         setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(saved, bytes != oldFile);
+#endif
+        QCOMPARE(outcome.saved, bytes != oldFile);
+        QCOMPARE(outcome.restored, inPlace && bytes == oldFile);
         QCOMPARE(readFile(path("plain")), bytes);
         QCOMPARE(entries(), before);   // no temporary file left either
     }
@@ -186,11 +264,22 @@ private slots:
         // Hostile files: whatever surrounds them, the option lines still count ('#' kept out of the noise).
         row("NUL, invalid UTF-8", QByteArray("#ID:\0\0\x35\n\0#POWER:1\n#BOOT:\xc3\x28""7\n#INPUT01:STOP\xc0", 42),
             {{Id, 5}, {Boot, 7}, {Input01, 1}}, reportLine("#ID:") + reportLine("#BOOT:") + reportLine("#INPUT01:"));
+        row("bad sequence across 64 KiB", QByteArray(65530, ' ') + "#ID:\xe2\x82""56", {{Id, 5}}, reportLine("#ID:"));
         QByteArray noise(1 << 20, Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         noise.replace('#', '.').prepend("#ID:5" + QByteArray(25 << 20, 'x') + "\n#VOLUME:99\n").append("\n#BOOT:42");
         row("25 MB line, noise", noise, {{Id, 5}, {Volume, 32}, {Boot, 42}},
             reportLine("#ID:") + reportLine("#VOLUME:", 2) + reportLine("#BOOT:"));
+        // One text in every encoding and with every line end reads as its UTF-8 CR LF form.
+        const QString text = QString::fromUtf8("#ID:005\n# Ünïcödé ✓ 𝄞\n#VOLUME:10\n\t#POWER:1\n#BAUDRATE:9600\n#VOLUME:99");
+        for (const char *encoding : {"UTF-8", "UTF-8 with BOM", "UTF-16LE", "UTF-16BE", "UTF-32LE"}) {
+            for (const char *end : {"CR LF", "LF", "CR CR LF"}) {
+                const QString ends = QString(end).replace("CR", "\r").replace("LF", "\n").remove(' ');
+                row(qPrintable(QString("%1, %2").arg(encoding, end)), encoded(QString(text).replace("\n", ends), encoding),
+                    {{Id, 5}, {Volume, 10}, {Power, 1}, {Baudrate, 0}}, reportLine("#ID:") + reportLine("#VOLUME:")
+                        + reportLine("#POWER:") + reportLine("#BAUDRATE:") + reportLine("#VOLUME:", 6));
+            }
+        }
     }
 
     void readsLines()
@@ -199,8 +288,10 @@ private slots:
         QFETCH(Rows, rows);
         QFETCH(QString, report);
         Options::OptionStates states;
-        QCOMPARE(ConfigReader::reportHtml(read(file, states)), report);
-        QCOMPARE(describe(states), describe(ticked(rows)));
+        for (const qint64 piece : {1 << 30, file.size() > 1 << 16 ? 1 << 30 : 3}) {   // whole, then split up
+            QCOMPARE(ConfigReader::reportHtml(read(file, states, piece)), report);
+            QCOMPARE(describe(states), describe(ticked(rows)));
+        }
     }
 
     // Only the start of a line can matter: a 300 MB line must not be held in memory.
@@ -296,36 +387,48 @@ private slots:
         QVERIFY(QSettings().fileName().startsWith(QDir::homePath()));   // never the user's own
         QCOMPARE(describe(window.optionStates()), describe(written));
         const QList<ModalDriver::Box> &shown = driver.boxes();
+        const QString refused = QCoreApplication::applicationFilePath() + "/config.txt";
         QCOMPARE(QStringList({shown.value(0).text, shown.value(1).text}),
-                 QStringList({"Impossible to create configuration file!", "<b>Create configuration file done!</b>"}));
+                 QStringList({"Impossible to create configuration file!\n" + refused + ": "
+                                  + saveAtomically(refused, {}).error, "<b>Create configuration file done!</b>"}));
+        QCOMPARE(shown.value(0).format, Qt::PlainText);
         QVERIFY2(!shown.value(3).text.contains("ERROR"), qPrintable(shown.value(3).text));
         auto *label = window.findChild<QLabel *>(QStringLiteral("label_Generate_Path"));
         QCOMPARE(label->text(), file);
         QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(file));   // tags shown, not applied
     }
 
-    // Every box an import can end with: a warning that leaves the rows alone, or the report;
-    // and the rows whose last line was refused, marked until edited.
+    // Every box an import can end with: a warning that leaves the rows alone, or the report; or none
+    // when a long import is cancelled. What is not a regular file is neither read (import, preference
+    // file) nor replaced (generate), at once. The rows whose last line was refused are marked until edited.
     void importEndsInUsableBox_data()
     {
-        QTest::addColumn<QByteArray>("file");   // "" and "/": gone, or a folder, once picked
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("swap");   // what takes the file's place once it is picked, if anything
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QStringList>("marks");
         const Rows kept{{Id, 77}, {Button2, 2005}};
         const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>|");
         const QStringList none;
-        QTest::newRow("gone") << QByteArray() << kept << "The specified configuration file does not exist!|2" << none;
-        QTest::newRow("a folder") << QByteArray("/") << kept << "The specified configuration file cannot be opened!|2"
-                                  << none;
-        QTest::newRow("none refused") << QByteArray("#ID:5\n") << Rows{{Id, 5}}
+        QTest::newRow("gone") << QByteArray() << "gone" << kept << "The specified configuration file does not exist!|2"
+                              << none;
+        QStringList special{"directory"};
+#ifdef Q_OS_UNIX
+        special << "FIFO" << "socket" << "link to the zero device";
+#endif
+        for (const QString &swap : special)
+            QTest::newRow(qPrintable(swap)) << QByteArray("#ID:5\n") << swap << kept
+                                            << "The specified configuration file cannot be opened!|2" << none;
+        QTest::newRow("cancelled") << QByteArray() << "huge" << kept << "cancelled" << none;
+        QTest::newRow("none refused") << QByteArray("#ID:5\n") << "" << Rows{{Id, 5}}
             << "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done + "1" << none;
-        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n")
+        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n") << ""
             << Rows{{Id, 5}, {Volume, 7}, {Input01, 9}} << "3 of 5 option lines refused<br>" + reportLine("#ID:", 1)
                    + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
                    + reportLine("#INPUT01:", 5) + "<br></br>" + done + "2"
             << QStringList{"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused"};
-        QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n"
+        QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n" << ""
             << Rows{{Volume, 7}} << "1 of 300 option lines refused" + done + "2"
             << QStringList{"checkBox_Volume: Line 300: value refused"};
     }
@@ -333,6 +436,7 @@ private slots:
     void importEndsInUsableBox()
     {
         QFETCH(QByteArray, file);
+        QFETCH(QString, swap);
         QFETCH(Rows, rows);
         QFETCH(QString, box);
         QFETCH(QStringList, marks);
@@ -341,18 +445,21 @@ private slots:
         const QString name = path(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(writeFile(name, file));
         QString shown;   // as "title|text|icon"
-        bool usable = false, scrolls = false, fixed = false;
+        bool usable = false, scrolls = false, fixed = false, swapped = swap.isEmpty();
         ModalDriver driver;
         driver.answerMessageBox(QMessageBox::Discard);
         driver.handleNext([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
-            QObject::connect(dialog, &QFileDialog::fileSelected, [&] {   // picked, then maybe gone
-                file.size() < 2 && QFile::remove(name) && file == "/" && QDir().mkpath(name);
-            });
+            QObject::connect(dialog, &QFileDialog::fileSelected, [&] { swapped = swapped || replaceFile(swap, name); });
             dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
             static_cast<QDialog *>(dialog)->accept();
         });
         driver.handleNext([&](QWidget *w) {
+            if (auto *progress = qobject_cast<QProgressDialog *>(w)) {
+                progress->cancel();
+                shown = "Import Configuration File|cancelled", usable = true;
+                return;
+            }
             auto *box = qobject_cast<QMessageBox *>(w);
             auto *view = w->findChild<QTextBrowser *>(QStringLiteral("importReportView"));
             QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr;
@@ -371,10 +478,11 @@ private slots:
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QVERIFY(usable);
         QCOMPARE(scrolls, file.size() > 1000);
+        QVERIFY(swapped);
         QCOMPARE(fixed, scrolls || box.contains("--> "));
         QCOMPARE(shown, "Import Configuration File|" + box);
         QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
-        QCOMPARE(window.isWindowModified(), file.size() < 2);
+        QCOMPARE(window.isWindowModified(), !box.contains("done!"));
         const auto marked = [&window] {
             QStringList marked;
             for (const QCheckBox *caption : window.findChildren<QCheckBox *>())
@@ -389,6 +497,14 @@ private slots:
             window.findChild<QCheckBox *>(marks[0].section(':', 0, 0))->click();
             QCOMPARE(marked(), marks.mid(1));
         }
+        if (swap.isEmpty() || swap == "gone" || swap == "huge")
+            return;
+        QVERIFY(!Preferences::readLanguage(name));
+        if (QFileInfo(name).canonicalFilePath() == "/dev/zero")
+            QSKIP("no device node of its own could be made to save to");
+        const SaveOutcome generated = saveAtomically(name, ConfigWriter::fileContents(ticked(rows)));
+        QVERIFY(!generated.saved && !generated.error.isEmpty());
+        QVERIFY(QFileInfo::exists(name) && !QFileInfo(name).isFile());   // left as it was
     }
 
     // Before changed rows are lost, the user is asked; Save runs Generate. Only a save

@@ -37,6 +37,16 @@ QByteArray fiveLines(const QByteArray &fifth, const QByteArray &first = "PLX71.1
            + fifth + "\n";
 }
 
+// The French translation cut short ("cut"), or with its first section, the language name, passed
+// off as a table of contexts of size 0 ("bad"), by which an unchecked QTranslator divides.
+QByteArray brokenFrench(const QString &damage)
+{
+    QByteArray qm = readFile(QUILLARY_QM_DIR "/LanguageData_fr.qm");
+    if (damage == "cut")
+        return qm.left(qm.size() * 2 / 3);
+    return qm.replace(16, 7, QByteArray("\x2f\0\0\0\x05\0\0", 7));   // tag, length 5, size 0
+}
+
 const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\0\x01", 20);
 
 // The checked language actions, then a caption, list items (two with a number after a
@@ -110,32 +120,16 @@ private slots:
         QCOMPARE(language ? QStringList({"Default", "English", "French"}).at(int(*language)) : "unchanged", expected);
     }
 
-    // A handle opened before the write still sees the old bytes only if the file was
-    // replaced whole rather than overwritten in place.
-    void writeIsAllOrNothing()
-    {
-        QTemporaryDir dir;
-        const QByteArray old(10000, 'z');
-        QVERIFY(writeFile(dir.filePath("old.cfg"), old) && writeFile(dir.filePath("plain"), old));
-        QFile before(dir.filePath("old.cfg"));
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        QVERIFY(Preferences::writeLanguage(dir.filePath("old.cfg"), Preferences::Language::French));
-        QVERIFY(!Preferences::writeLanguage(dir.filePath("plain/x.cfg"), Preferences::Language::French));
-        QCOMPARE(before.readAll(), old);
-        QCOMPARE(readFile(dir.filePath("old.cfg")), fiveLines("French"));
-        QCOMPARE(readFile(dir.filePath("plain")), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"old.cfg", "plain"}));
-    }
-
     void searchOrder_data()
     {
-        QTest::addColumn<QStringList>("present");   // working dir, executable dir, installed: translation or "-"
-        QTest::addColumn<QString>("play");          // "Play" as translated by what was loaded
-        QTest::newRow("working directory first") << QStringList{"fr", "en", "en"} << "Lecture";
-        QTest::newRow("beside the executable next") << QStringList{"-", "fr", "en"} << "Lecture";
-        QTest::newRow("installed folder last") << QStringList{"-", "en", "fr"} << "Play";
-        QTest::newRow("installed folder alone") << QStringList{"-", "-", "fr"} << "Lecture";
-        QTest::newRow("nowhere") << QStringList{"-", "-", "-"} << "";
+        // Working dir, executable dir, installed: a translation, broken French (see brokenFrench) or "-".
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("play");   // "Play" as translated by what was loaded
+        QTest::newRow("beside the executable first") << QStringList{"fr", "en", "fr"} << "Play";
+        QTest::newRow("installed folder next") << QStringList{"en", "-", "fr"} << "Lecture";
+        QTest::newRow("working directory last") << QStringList{"fr", "-", "-"} << "Lecture";
+        QTest::newRow("broken files passed over") << QStringList{"en", "bad", "cut"} << "Play";
+        QTest::newRow("nowhere, or broken only") << QStringList{"-", "cut", "bad"} << "";
     }
     void searchOrder()
     {
@@ -147,14 +141,27 @@ private slots:
         for (int i = 0; i < places.size(); ++i) {
             QVERIFY(QDir().mkpath(places[i]));
             const QString qm = QString(QUILLARY_QM_DIR "/LanguageData_%1.qm").arg(present[i]);
-            QVERIFY(present[i] == "-" || QFile::copy(qm, places[i] + "/LanguageData_xx.qm"));
+            const QString copy = places[i] + "/LanguageData_xx.qm";
+            QVERIFY(present[i] == "-" || QFile::copy(qm, copy) || writeFile(copy, brokenFrench(present[i])));
         }
         QTranslator translator;
-        QCOMPARE(Translation::loadFromFolders(translator, "LanguageData_xx", Translation::searchFolders(home, bin)),
+        QByteArray bytes;
+        QCOMPARE(Translation::loadFromFolders(translator, bytes, "LanguageData_xx", Translation::searchFolders(home, bin)),
                  !play.isEmpty());
         QCOMPARE(translator.translate("MainWindow", "Play"), play);
-        QCOMPARE(Translation::searchFolders().mid(0, 2),
-                 (QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath()}));
+        QCOMPARE(Translation::searchFolders().first(), QCoreApplication::applicationDirPath());
+        QCOMPARE(Translation::searchFolders().last(), QDir::currentPath());
+    }
+
+    // A broken translation where the program starts is passed over: it starts in English.
+    void brokenTranslationIgnored()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(data) && writeFile(file, fiveLines("French")));
+        QVERIFY(writeFile(dir.filePath("LanguageData_fr.qm"), brokenFrench("bad")) && QDir::setCurrent(dir.path()));
+        const MainWindow window;
+        QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR));
+        QCOMPARE(shown(window), shownIn("action_English").replaceInStrings("action_English", "action_Fran_ais"));
     }
 
     void switchAndRestart_data()

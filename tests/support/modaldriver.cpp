@@ -60,7 +60,7 @@ void ModalDriver::answerMessageBox(QMessageBox::StandardButton button)
         auto *box = qobject_cast<QMessageBox *>(w);
         if (!expected(w, box && box->button(button), "message box with that button"))
             return;
-        m_boxes.append({box->windowTitle(), box->text(), box->icon()});
+        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
         box->button(button)->click();
     });
 }

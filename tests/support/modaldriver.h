@@ -13,7 +13,7 @@
 class ModalDriver : public QObject
 {
 public:
-    struct Box { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; };
+    struct Box { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format; };
 
     explicit ModalDriver(int watchdogMs = 10000);
 
