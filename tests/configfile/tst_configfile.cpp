@@ -7,6 +7,7 @@
 #include "language/preferencefile.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
+#include "support/testdata.h"
 
 #include <QtWidgets>
 
@@ -19,42 +20,14 @@
 #include <unistd.h>
 #endif
 
-using Rows = QList<QPair<int, int>>;   // row, value: the ticked rows
 Q_DECLARE_METATYPE(Rows)
 Q_DECLARE_METATYPE(Options::OptionStates)
 
 namespace {
 
-enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Baudrate };
 enum Way { CtrlQ, FileExit, CloseButton, ImportCommand };   // of losing the rows
 enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   // to the question
 const QByteArray oldFile(60, '#');
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QFile::ReadOnly) ? file.readAll() : "";
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QFile::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QString reportLine(const char *key, int errorLine = 0)
-{
-    const QString padded = QString::fromLatin1(key).leftJustified(30, QLatin1Char('-'));
-    return "<br>" + padded + (errorLine ? QStringLiteral("> ERROR Line(%1)</br>").arg(errorLine) : "> OK</br>");
-}
-
-Options::OptionStates ticked(const Rows &rows)
-{
-    Options::OptionStates states = Options::defaultStates(false);
-    for (const auto &row : rows)
-        states[row.first] = {true, row.second};
-    return states;
-}
 
 // Function row r gets index (k / 2 + 100 r) mod 2007: samples 0 to 2 * 2007 - 1 put every index on every
 // input and button. Even samples tick every row; unticked rows hold their defaults, as after an import.
@@ -73,15 +46,6 @@ Options::OptionStates randomStates(QRandomGenerator &random, int k)
     return states;
 }
 
-// Rows as text, so that a failed comparison names the row that differs.
-QStringList describe(const Options::OptionStates &states)
-{
-    QStringList rows;
-    for (const Options::OptionState &row : states)
-        rows << QString::number(row.value) + (row.included ? "" : " (off)");
-    return rows;
-}
-
 // Hands out at most `piece` bytes a read: characters and line ends are then split between reads.
 struct Pieces : QBuffer {
     Pieces(QByteArray *bytes, qint64 piece) : QBuffer(bytes), m_piece(piece) {}
@@ -96,8 +60,6 @@ ConfigReader::Report read(QByteArray file, Options::OptionStates &states, qint64
     states = Options::defaultStates(false);
     return ConfigReader::readConfigFile(buffer, states);
 }
-
-void trigger(MainWindow &window, const char *action) { window.findChild<QAction *>(action)->trigger(); }
 
 // `text` with a byte order mark, in "UTF-8", "UTF-16LE", "UTF-32BE"...; plain "UTF-8" has none.
 QByteArray encoded(const QString &text, const QString &encoding)

@@ -1,6 +1,7 @@
 // The preference file, the translation lookup, and the Languages menu across window lifetimes.
 #include "support/modaldriver.h"
 #include "support/testapp.h"
+#include "support/testdata.h"
 
 #include "app/globals.h"
 #include "app/mainwindow.h"
@@ -17,18 +18,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A preference file as the program writes it, unless told otherwise.
 QByteArray fiveLines(const QByteArray &fifth, const QByteArray &first = "PLX71.10")
@@ -70,15 +59,6 @@ QStringList shownIn(const QString &language)
     if (language == "action_Fran_ais" || (language == "actionDefault" && QLocale::system().name().startsWith("fr")))
         return {language, "ID :", "Désactivé", "Dossier 000", "Commande série 001", "( écrivez votre question ici... )"};
     return {language, "ID:", "Off", "Folder 000", "Serial command 001", "( write here your question... )"};
-}
-
-// One entry per row, so a failure names the row.
-QStringList describe(const Options::OptionStates &states)
-{
-    QStringList rows;
-    for (int r = 0; r < Options::OptionCount; ++r)
-        rows << QString("%1: %2 %3").arg(r + 1).arg(states[r].included).arg(states[r].value);
-    return rows;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
+#include "support/testdata.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,13 +16,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
-
-static void trigger(QWidget &window, const QString &action)
-{
-    QAction *a = window.findChild<QAction *>(action);
-    QVERIFY2(a, qPrintable(action));
-    a->trigger();
-}
 
 enum { Unchanged = -1 };
 constexpr int enter = Qt::Key_Return;

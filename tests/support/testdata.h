@@ -1,0 +1,30 @@
+#pragma once
+
+#include "options/optioncatalogue.h"
+
+#include <QByteArray>
+#include <QPair>
+#include <QStringList>
+
+class QWidget;
+
+// What several tests need: files, option rows and report lines.
+
+// The file's bytes, or "" when it cannot be read.
+QByteArray readFile(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// The rows as text, one entry per row, so that a failed comparison names the row.
+QStringList describe(const Options::OptionStates &states);
+
+// The rows an import leaves: those given ticked with their value, the others unticked
+// at their default.
+using Rows = QList<QPair<int, int>>;   // row, value
+Options::OptionStates ticked(const Rows &rows);
+enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Baudrate };
+
+// One line of an import report: "<br>#ID:-----...> OK</br>", or ERROR with the line number.
+QString reportLine(const char *key, int errorLine = 0);
+
+// Triggers the window's action of that name.
+void trigger(QWidget &window, const QString &action);
