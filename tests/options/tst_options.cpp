@@ -27,32 +27,41 @@ class TestOptions : public QObject
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR)); }
 
-    void functionList_data()
+    // Tokens as the reader finds them at the start of a value, and the list item of each.
+    void tokens_data()
     {
-        QTest::addColumn<int>("index");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("token");
-        QTest::newRow("first") << 0 << "Play" << "PLAY";
-        QTest::newRow("last named") << 7 << "Volume -" << "VOLUME_MINUS";
-        QTest::newRow("first folder") << 8 << "Folder 000" << "FOLDER000";
-        QTest::newRow("last folder") << 1007 << "Folder 999" << "FOLDER999";
-        QTest::newRow("first serial") << 1008 << "Serial command 001" << "RS001";
-        QTest::newRow("last serial") << 2006 << "Serial command 999" << "RS999";
-        QTest::newRow("no current item") << -1 << QString() << QString();
-        QTest::newRow("past the end") << 2007 << QString() << QString();
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("item");   // for a whole token only
+        QTest::newRow("first") << "PLAY" << 0 << "Play";
+        QTest::newRow("last named") << "VOLUME_MINUS" << 7 << "Volume -";
+        QTest::newRow("first folder") << "FOLDER000" << 8 << "Folder 000";
+        QTest::newRow("last folder") << "FOLDER999" << 1007 << "Folder 999";
+        QTest::newRow("first serial") << "RS001" << 1008 << "Serial command 001";
+        QTest::newRow("last serial") << "RS999" << 2006 << "Serial command 999";
+        QTest::newRow("trailing text ignored") << "PLAYER" << 0 << "";
+        QTest::newRow("folder with extra digit") << "FOLDER0012" << 9 << "";
+        QTest::newRow("lower case") << "play" << -1 << "";
+        QTest::newRow("leading blank") << " PLAY" << -1 << "";
+        QTest::newRow("short folder number") << "FOLDER5" << -1 << "";
+        QTest::newRow("serial zero does not exist") << "RS000" << -1 << "";
+        QTest::newRow("non-ascii digits") << QString::fromUtf8("RS\u0661\u0662\u0663") << -1 << "";
     }
 
-    void functionList()
+    void tokens()
     {
-        QFETCH(int, index);
         QFETCH(QString, text);
-        QFETCH(QString, token);
-        QCOMPARE(Options::functionItemList().value(index), text);
-        QCOMPARE(Options::functionToken(index), token);
+        QFETCH(int, index);
+        QFETCH(QString, item);
+        QCOMPARE(Options::functionIndexAtStart(text), index);
+        if (!item.isEmpty()) {
+            QCOMPARE(Options::functionToken(index), text);
+            QCOMPARE(Options::functionItemText(index), item);
+        }
     }
 
-    // The reader maps every token back to its own index, whatever follows it; no token
-    // begins another, so a token cut short is none.
+    // Every token reads back as its own index, whatever follows it; no token begins
+    // another, so a token cut short is none. Past either end of the list there is none.
     void everyTokenRoundTrips()
     {
         for (int i = 0; i < Options::FunctionCount; ++i) {
@@ -61,27 +70,8 @@ private slots:
             QCOMPARE(Options::functionIndexAtStart(token + "9_Z"), i);
             QCOMPARE(Options::functionIndexAtStart(token.chopped(1)), -1);
         }
-    }
-
-    void tokenRecognition_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("index");
-        QTest::newRow("trailing text ignored") << "PLAYER" << 0;
-        QTest::newRow("folder with extra digit") << "FOLDER0012" << 9;
-        QTest::newRow("lower case") << "play" << -1;
-        QTest::newRow("leading blank") << " PLAY" << -1;
-        QTest::newRow("short folder number") << "FOLDER5" << -1;
-        QTest::newRow("serial zero does not exist") << "RS000" << -1;
-        QTest::newRow("bare prefix") << "FOLDER" << -1;
-        QTest::newRow("non-ascii digits") << QString::fromUtf8("RS\u0661\u0662\u0663") << -1;
-    }
-
-    void tokenRecognition()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, index);
-        QCOMPARE(Options::functionIndexAtStart(text), index);
+        for (int outside : {-1, Options::FunctionCount})
+            QVERIFY(Options::functionToken(outside).isEmpty() && Options::functionItemText(outside).isEmpty());
     }
 
     void windowAfterStart()
@@ -98,6 +88,10 @@ private slots:
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Input15")->currentText(), QString("Folder 015"));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Monitor")->currentText(), QString("No monitoring mode"));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Baudrate")->currentText(), QString("19200"));
+        for (const QString range : {"spinBox_ID 1 127", "spinBox_Volume 0 64", "spinBox_Boot 0 999"}) {
+            const auto *box = window.findChild<QSpinBox *>(range.section(' ', 0, 0));
+            QCOMPARE(QString("%1 %2 %3").arg(box->objectName()).arg(box->minimum()).arg(box->maximum()), range);
+        }
         QVERIFY(window.findChild<QLabel *>("label_Generate_Path")->text().isEmpty());
         // Object names that break the pattern, as other code looks them up.
         QCOMPARE(window.findChild<QLabel *>("label_Input03_Infos_2")->text(), QString("Input 4 function (#INPUT04)"));
@@ -175,26 +169,6 @@ private slots:
                 window.findChild<QWidget *>(parts[0])->setProperty(qPrintable(parts[1]), parts[2].toInt());
         }
         QCOMPARE(window.isWindowModified(), modified);   // shown by the "[*]" of the title
-    }
-
-    void spinBoxLimits_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::newRow("ID") << "spinBox_ID" << 1 << 127;
-        QTest::newRow("volume") << "spinBox_Volume" << 0 << 64;
-        QTest::newRow("boot") << "spinBox_Boot" << 0 << 999;
-    }
-
-    void spinBoxLimits()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        MainWindow window;
-        const auto *box = window.findChild<QSpinBox *>(name);
-        QCOMPARE(qMakePair(box->minimum(), box->maximum()), qMakePair(minimum, maximum));
     }
 
     void shortcuts_data()
