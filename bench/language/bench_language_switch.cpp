@@ -5,7 +5,6 @@
 #include "app/globals.h"
 #include "app/mainwindow.h"
 #include "language/translationlookup.h"
-#include "options/optioncatalogue.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -75,14 +74,9 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
     });
 
-    // For scale: the 2007 function item texts made one by one, as a switch once did.
-    const double functionItems = perCall([&](int) { Options::functionItemList(); });
-
     std::printf("language switch (load, retranslateUi, 20 lists, values):   %7.2f ms  (goal < 5 ms: %s)\n",
                 fullSwitch, fullSwitch < 5 ? "met" : "MISSED");
     std::printf("  baseline, translation swap + form texts only:            %7.2f ms  (switch = %.1fx)\n",
                 retranslate, fullSwitch / retranslate);
-    std::printf("  baseline, building the 2007 function items:              %7.2f ms  (switch = %.1fx)\n",
-                functionItems, fullSwitch / functionItems);
     return 0;
 }

@@ -168,15 +168,6 @@ QString functionItemText(int index)
     return QString();
 }
 
-QStringList functionItemList()
-{
-    QStringList items;
-    items.reserve(FunctionCount);
-    for (int i = 0; i < FunctionCount; ++i)
-        items.append(functionItemText(i));
-    return items;
-}
-
 QStringList functionItemWidthSamples()
 {
     QStringList samples;

@@ -59,7 +59,6 @@ int functionIndexAtStart(QStringView text);
 
 // Item texts of the lists, in the interface language installed now.
 QString functionItemText(int index);
-QStringList functionItemList();
 // A few items of the function list that are together at least as wide as every
 // item: measuring 2007 texts is slow, and the numbered items differ only in digits.
 QStringList functionItemWidthSamples();
