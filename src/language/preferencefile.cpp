@@ -28,6 +28,13 @@ QString languageName(QLocale::Language language)
     return QLocale::languageToString(language);
 }
 
+// True when the file at `path` holds exactly `bytes`, no more.
+bool holds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(bytes.size() + 1) == bytes;
+}
+
 QString lineAt(const QList<QByteArray> &lines, int index)
 {
     if (index >= lines.size())
@@ -94,7 +101,11 @@ QByteArray fileContents(Language language)
 
 bool writeLanguage(const QString &path, Language language)
 {
-    return saveAtomically(resolvedPath(path), fileContents(language)).saved;
+    const QString target = resolvedPath(path);
+    const QByteArray contents = fileContents(language);
+    // Most runs end in the language they started in: a file that holds these bytes
+    // already is left alone, which spares every exit a write and a flush to disk.
+    return holds(target, contents) || saveAtomically(target, contents).saved;
 }
 
 } // namespace Preferences

@@ -26,7 +26,8 @@ std::optional<Language> readLanguage(const QString &path);
 QByteArray fileContents(Language language);
 
 // Replaces the file at `path` (see resolvedPath) only once every byte has been
-// written; false when that was not possible, leaving any old file as it was.
+// written, and not at all when it holds these bytes already; false when that was
+// not possible, leaving any old file as it was.
 bool writeLanguage(const QString &path, Language language);
 
 } // namespace Preferences
