@@ -29,6 +29,9 @@ QSize ElidedLabel::minimumSizeHint() const
 // names the keyword; the start of a path says where it is and the end names the file.
 QString ElidedLabel::shownText() const
 {
+    // As wide as it asks to be, the label shows its whole text: no need to measure it again.
+    if (width() >= sizeHint().width())
+        return text();
     return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
 }
 

@@ -16,12 +16,13 @@ MainWindow::MainWindow(QWidget *parent)
     fillKeywordLists();
     // "[*]" marks unsaved changes (setWindowModified).
     setWindowTitle(QCoreApplication::applicationName() + QStringLiteral("[*]"));
-    switchLanguage(ui->actionDefault);
 
     const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     preferenceFilePath = dataDir.absoluteFilePath(QCoreApplication::applicationName() + preferenceFileSuffix);
     if (!dataDir.exists())
         dataDir.mkpath(dataDir.absolutePath());
+    // The language is set up once: the remembered one, else Default.
+    ui->actionDefault->setChecked(true);
     readPreferenceFile(preferenceFilePath);
     changeLanguage();
     fillOptionLists();

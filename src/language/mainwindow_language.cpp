@@ -38,7 +38,7 @@ void MainWindow::switchLanguage(QAction *chosen)
     fillOptionLists();
     showRefusedMarks();   // their tooltips in the new language
     describeEditors();
-    // A window still being built opens at its rows' width once it is complete.
+    // Only a window on screen is widened to fit; a hidden one just lines its rows up.
     if (isVisible())
         fitWindowToRows();
     else
