@@ -220,9 +220,12 @@ QStringList listItems(ValueKind kind)
         for (const char *text : monitoring)
             items << translated(text);
         break;
-    case ValueKind::Baudrate:
-        items = QStringList{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
+    case ValueKind::Baudrate: {
+        // Made once: the reader looks a baud rate up here for every baud-rate line.
+        static const QStringList baudRates{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
+        items = baudRates;
         break;
+    }
     default:
         break;
     }
