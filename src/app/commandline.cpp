@@ -59,7 +59,8 @@ WindowRequest parseWindowArguments(const QStringList &arguments)
                      qPrintable(QCoreApplication::applicationName()));
         return {UsageError, QString()};
     }
-    return {std::nullopt, files.isEmpty() || files.first().isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath()};
+    const QString file = files.value(0);
+    return {std::nullopt, file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath()};
 }
 
 } // namespace CommandLine

@@ -162,9 +162,9 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
         const int value = Options::valueFromText(option.kind, text);
         if (value < 0) {
             const bool number = Options::facts(option.kind).encoding == Options::Encoding::Number && isDecimal(text);
+            const QString fault = number ? QStringLiteral("out of range for") : QStringLiteral("not a value of");
             printError(what + QStringLiteral("'%1' is %2 %3, which takes %4")
-                                  .arg(text, number ? QStringLiteral("out of range for") : QStringLiteral("not a value of"),
-                                       option.keyword, acceptedValues(option.kind)));
+                                  .arg(text, fault, option.keyword, acceptedValues(option.kind)));
             return std::nullopt;
         }
         values.append({row, value});

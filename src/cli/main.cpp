@@ -94,7 +94,8 @@ int main(int argc, char *argv[])
                             || parser.isSet(output);
     if (command == QLatin1String("check")) {
         if (generating)
-            return usageError(QStringLiteral("check takes files only; --from, --set, --unset, --only and -o are for generate"));
+            return usageError(QStringLiteral("check takes files only; --from, --set, --unset, --only and -o "
+                                             "are for generate"));
         if (arguments.isEmpty())
             return usageError(QStringLiteral("check: no file given"));
         return Cli::check(arguments);
