@@ -6,7 +6,8 @@ include(GNUInstallDirs)
 set(QUILLARY_APP_ID example.halvex.Quillary)
 set(QUILLARY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
-install(TARGETS quillary RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quillary quillary_cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/src/cli/quillary-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The language lookup searches <bindir>/../<datadir>/quillary/translations.
 if(QUILLARY_QM_FILES)
@@ -38,7 +39,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 PLX7 audio player: its identifier, volume, energy saving, serial monitoring,\n\
 boot folder, the functions of its inputs and buttons and its baud rate. It\n\
 reads an existing file back with a line-by-line report, and speaks English\n\
-and French.")
+and French. quillary-cli checks and writes such files from scripts.")
 set(CPACK_DEBIAN_PACKAGE_NAME quillary)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

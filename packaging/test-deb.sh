@@ -35,16 +35,18 @@ dpkg-deb -f "$deb" Package Version Architecture Depends
 
 bindir=/usr/$QUILLARY_INSTALL_BINDIR
 datadir=/usr/$QUILLARY_INSTALL_DATADIR
+mandir=/usr/$QUILLARY_INSTALL_MANDIR
 
 install_and_check() {
     apt-get install -y -qq "$@" "$deb" > "$scratch/apt.log" 2>&1 \
         || { cat "$scratch/apt.log" >&2; fail "apt-get install $* failed"; }
     installed || fail "quillary is not installed after apt-get install"
     dpkg -L quillary | while read -r path; do [ -d "$path" ] || echo "$path"; done > "$scratch/files"
-    check_file_list "$scratch/files" "$bindir" "$datadir"
+    check_file_list "$scratch/files" "$bindir" "$datadir" "$mandir"
     check_desktop_files "" "$bindir" "$datadir"
     start_check "$bindir/Quillary" "$bindir" "$datadir/quillary" "$datadir/applications/$APP_ID.desktop" \
-        "$datadir/metainfo/$APP_ID.metainfo.xml" "$datadir/icons/hicolor"
+        "$datadir/metainfo/$APP_ID.metainfo.xml" "$datadir/icons/hicolor" "$mandir/man1/quillary-cli.1"
+    cli_check "$bindir/quillary-cli"
     dpkg --verify quillary || fail "installed files differ from the package after a run"
 }
 

@@ -12,6 +12,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    setAcceptDrops(true);   // a configuration file dropped on the window is imported
     setUpEditorRanges();
     fillKeywordLists();
     // "[*]" marks unsaved changes (setWindowModified).

@@ -23,8 +23,14 @@ public:
     Options::OptionStates optionStates() const;
     void setOptionStates(const Options::OptionStates &states);
 
+    // Imports the file at `path` as the Import command does once a file is chosen,
+    // unsaved changes asked about first: for a file named on the command line or dropped.
+    void openFile(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void on_action_Quit_triggered();
@@ -67,6 +73,7 @@ private:
     void generateConfigurationFile();
     void writeConfigurationFile(const QString &path);
     void importConfigurationFile();
+    void importFile(const QString &path);
     void readConfigurationFile(const QString &path);
     void setConfigFilePath(const QString &path);
     bool maybeSave();

@@ -1,7 +1,6 @@
 #include "configreader.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QIODevice>
 
 #include <cstring>
@@ -77,44 +76,105 @@ namespace {
 // Bytes decoded at a time.
 constexpr qint64 ChunkSize = 64 * 1024;
 
-// "#ID:", "#INPUT07:": the keyword and its colon begin every option line.
+// Where a key's rows start in the key table: from its length and its two characters
+// before the colon, which tell all keys apart ("#INPUT07:", "#BUTTON2:"). Far cheaper
+// than a hash of the whole text; a slot shared all the same only costs a comparison.
+constexpr int KeySlots = 256;
+
+int keySlot(QStringView key)
+{
+    const auto back = [key](qsizetype n) { return key.size() > n ? key[key.size() - 1 - n].unicode() : 0u; };
+    return int((uint(key.size()) * 31u + back(1) * 7u + back(2)) % KeySlots);
+}
+
+// The keys ("#ID:", "#INPUT07:": the keyword and its colon begin every option line),
+// and their rows by slot, each slot's rows chained: first[slot], next[row]; -1 ends a chain.
+struct KeyTable {
+    std::array<QString, Options::OptionCount> keys;
+    qsizetype longest = 0;
+    std::array<qint8, KeySlots> first;
+    std::array<qint8, Options::OptionCount> next;
+};
+
+const KeyTable &keyTable()
+{
+    static const KeyTable table = [] {
+        KeyTable t;
+        t.first.fill(-1);
+        for (int r = Options::OptionCount - 1; r >= 0; --r) {
+            t.keys[r] = Options::catalogue()[r].keyword + QLatin1Char(':');
+            t.longest = qMax(t.longest, qsizetype(t.keys[r].size()));
+            const int slot = keySlot(t.keys[r]);
+            t.next[r] = t.first[slot];
+            t.first[slot] = qint8(r);
+        }
+        return t;
+    }();
+    return table;
+}
+
 const QString &keyOf(int row)
 {
-    static const std::array<QString, Options::OptionCount> keys = [] {
-        std::array<QString, Options::OptionCount> k;
-        for (int r = 0; r < Options::OptionCount; ++r)
-            k[r] = Options::catalogue()[r].keyword + QLatin1Char(':');
-        return k;
-    }();
-    return keys[row];
+    return keyTable().keys[row];
 }
 
-// The row of each key ("#ID:", "#INPUT07:") by the hash of its text, so that a line's
-// key is found without building a string for every line.
-const QHash<size_t, int> &rowsByKeyHash()
+// The row whose key begins `line` after its leading white space, or -1; `value`
+// receives the text after the key. A key ends with the only colon in it, so a line
+// begins with a key exactly when its text up to its first colon is that key. Every
+// line of a file comes here: the colon is looked for only where a key can end.
+int rowOfKey(QStringView line, QStringView &value)
 {
-    static const QHash<size_t, int> rows = [] {
-        QHash<size_t, int> hashes;
-        for (int r = 0; r < Options::OptionCount; ++r)
-            hashes.insert(qHash(QStringView(keyOf(r))), r);
-        Q_ASSERT(hashes.size() == Options::OptionCount);
-        return hashes;
-    }();
-    return rows;
-}
-
-// The row whose key begins `line`, or -1. A key ends with the only colon in it, so a
-// line begins with a key exactly when its text up to its first colon is that key.
-int rowOfKey(QStringView line)
-{
-    const QStringView key = line.left(line.indexOf(QLatin1Char(':')) + 1);
-    const int row = rowsByKeyHash().value(qHash(key), -1);
-    return row >= 0 && key == keyOf(row) ? row : -1;
+    qsizetype start = 0;
+    while (start < line.size() && line[start].isSpace())
+        ++start;
+    const KeyTable &table = keyTable();
+    const QStringView head = line.mid(start, table.longest);
+    qsizetype colon = 0;
+    while (colon < head.size() && head[colon] != QLatin1Char(':'))
+        ++colon;
+    if (colon == head.size())
+        return -1;
+    const QStringView key = head.left(colon + 1);
+    for (int row = table.first[keySlot(key)]; row >= 0; row = table.next[row]) {
+        if (key == table.keys[row]) {
+            value = line.mid(start + key.size());
+            return row;
+        }
+    }
+    return -1;
 }
 
 bool isAsciiDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The number in the value field, the first `width` characters of `text`, or NoValue
+// when it holds no digit. Everything but the digits is dropped: " -5" reads as 5. The
+// field is at most 5 characters wide, so the number always fits.
+quint32 numberInField(QStringView text, int width)
+{
+    bool anyDigit = false;
+    quint32 number = 0;
+    for (QChar c : text.left(width)) {
+        if (isAsciiDigit(c)) {
+            number = number * 10 + quint32(c.unicode() - '0');
+            anyDigit = true;
+        }
+    }
+    return anyDigit ? number : NoValue;
+}
+
+// Qt 6.4's string hash (behind every QHash of strings, QCommandLineParser's among them)
+// leaves the upper halves of the AVX registers in use, and every SSE instruction after
+// it, in Qt's string functions and in ours, then waits on them: a file was read two to
+// three times slower. Clearing them costs nothing where the processor has them.
+void clearUpperVectorState()
+{
+#if defined(Q_PROCESSOR_X86) && (defined(Q_CC_GNU) || defined(Q_CC_CLANG))
+    if (__builtin_cpu_supports("avx"))
+        __asm__ volatile("vzeroupper");
+#endif
 }
 
 } // namespace
@@ -130,6 +190,7 @@ bool LineSource::decodeMore()
 {
     if (m_stopped)
         return false;
+    clearUpperVectorState();   // the progress callback may have run anything
     m_text.clear();
     m_pos = 0;
     m_chunk.resize(ChunkSize);
@@ -195,18 +256,7 @@ bool parseNumericOption(const QString &line, const QString &key, int width, quin
     const QStringView trimmed = QStringView(line).trimmed();
     if (!trimmed.startsWith(key))
         return false;
-    // Everything but the digits of the field is dropped: "#ID: -5" reads as 5. The
-    // field is at most 5 characters wide, so the number always fits.
-    bool anyDigit = false;
-    quint32 number = 0;
-    for (QChar c : trimmed.mid(key.size(), width)) {
-        if (isAsciiDigit(c)) {
-            number = number * 10 + quint32(c.unicode() - '0');
-            anyDigit = true;
-        }
-    }
-    if (anyDigit)
-        value = number;
+    value = numberInField(trimmed.mid(key.size()), width);
     return true;
 }
 
@@ -285,19 +335,24 @@ QString reportSummary(const Report &report)
         .arg(report.optionLines);
 }
 
-void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report)
+std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states,
+                                    Report &report)
 {
-    const int row = rowOfKey(QStringView(line).trimmed());
+    // What parseNumericOption and parseFunctionOption read, the key looked up only once.
+    // White space at the end of the line needs no trimming: a number's field drops it,
+    // and a token ends before it.
+    QStringView field;
+    const int row = rowOfKey(line, field);
     if (row < 0)
-        return;
-    const QString &key = keyOf(row);
+        return std::nullopt;
     const Options::ValueKind kind = Options::catalogue()[row].kind;
+    const Options::KindFacts &facts = Options::facts(kind);
     quint32 parsed = NoValue;
-    if (Options::facts(kind).encoding == Options::Encoding::Token) {
-        parseFunctionOption(line, key, parsed);
-        --parsed;   // the position counts from 1, the list from 0; NoValue stays out of range
+    if (facts.encoding == Options::Encoding::Token) {
+        const int index = Options::functionIndexAtStart(field);
+        parsed = index >= 0 ? quint32(index) : NoValue;
     } else {
-        parseNumericOption(line, key, Options::facts(kind).fieldWidth, parsed);
+        parsed = numberInField(field, facts.fieldWidth);
     }
     const int value = Options::valueForNumber(kind, parsed);
     Options::OptionState &state = states[row];
@@ -308,18 +363,24 @@ void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &st
     report.refusedLine[row] = value >= 0 ? 0 : lineNumber;
     if (value < 0)
         ++report.refused;
+    const ReportLine reported{row, value >= 0, lineNumber};
     if (report.lines.size() < MaxReportLines)
-        report.lines.append({row, value >= 0, lineNumber});
+        report.lines.append(reported);
+    return reported;
 }
 
-Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress)
+Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress,
+                      const LineReported &reported)
 {
     Report report;
     LineSource source(device, progress);
     QString line;
     qint64 lineNumber = 0;
-    while (source.next(line))
-        applyLine(line, ++lineNumber, states, report);
+    while (source.next(line)) {
+        const std::optional<ReportLine> applied = applyLine(line, ++lineNumber, states, report);
+        if (applied && reported)
+            reported(*applied);
+    }
     report.stopped = source.stopped();
     return report;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -100,10 +101,16 @@ QString reportHtml(const Report &report);
 // refused", or that none was refused, or that the file held no option line.
 QString reportSummary(const Report &report);
 
-// Applies one line (numbered from 1) to `states` and reports it when it carries an option.
-void applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states, Report &report);
+// Applies one line (numbered from 1) to `states` and reports it when it carries an
+// option; returns that report line.
+std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states,
+                                    Report &report);
+
+// Hears every report line as it is made, also those past MaxReportLines.
+using LineReported = std::function<void(const ReportLine &)>;
 
 // Reads every line of `device` into `states`, or the lines up to where `progress` stops it.
-Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress = {});
+Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress = {},
+                      const LineReported &reported = {});
 
 } // namespace ConfigReader

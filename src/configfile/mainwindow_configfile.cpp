@@ -11,6 +11,8 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,15 +20,21 @@
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
 
 namespace {
 
 // A report longer than this never fits on a screen; it is not even tried in the box.
 constexpr int MaxReportLinesInBox = 100;
+
+// How long the status bar says why a drop was refused.
+constexpr int RefusalShownMs = 10000;
 
 // Puts `view` between the box's text and its buttons, across the whole box.
 void insertAboveButtons(QMessageBox &box, QWidget *view)
@@ -155,8 +163,49 @@ void MainWindow::importConfigurationFile()
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
         return;
+    importFile(path);
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (maybeSave())
+        importFile(path);
+}
+
+// Whatever the way the file was chosen, the next dialog starts from it.
+void MainWindow::importFile(const QString &path)
+{
     setConfigFilePath(path);
     readConfigurationFile(path);
+}
+
+// Anything dragged with file names is taken, so that a drop that cannot be imported
+// is told why rather than just not taken.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// One file on this computer is imported; several, a folder or a web address are
+// refused with a word in the status bar, and nothing changes.
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QString path = urls.size() == 1 ? urls.first().toLocalFile() : QString();
+    const QString refusal = urls.size() != 1 ? tr("Drop one configuration file at a time.")
+                            : path.isEmpty() ? tr("Only a file on this computer can be imported.")
+                            : QFileInfo(path).isDir() ? tr("A folder cannot be imported.")
+                                                      : QString();
+    if (!refusal.isEmpty()) {
+        statusBar()->showMessage(refusal, RefusalShownMs);
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Once the drop is over: the application it came from waits for its end, and the
+    // import may ask about unsaved changes and shows its report.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 void MainWindow::readConfigurationFile(const QString &path)

@@ -474,5 +474,17 @@
         <source>Not a regular file</source>
         <translation>Not a regular file</translation>
     </message>
+    <message>
+        <source>Drop one configuration file at a time.</source>
+        <translation>Drop one configuration file at a time.</translation>
+    </message>
+    <message>
+        <source>Only a file on this computer can be imported.</source>
+        <translation>Only a file on this computer can be imported.</translation>
+    </message>
+    <message>
+        <source>A folder cannot be imported.</source>
+        <translation>A folder cannot be imported.</translation>
+    </message>
 </context>
 </TS>

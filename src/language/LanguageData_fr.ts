@@ -474,5 +474,17 @@
         <source>Not a regular file</source>
         <translation>Pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>Drop one configuration file at a time.</source>
+        <translation>Déposez un seul fichier de configuration à la fois.</translation>
+    </message>
+    <message>
+        <source>Only a file on this computer can be imported.</source>
+        <translation>Seul un fichier de cet ordinateur peut être importé.</translation>
+    </message>
+    <message>
+        <source>A folder cannot be imported.</source>
+        <translation>Un dossier ne peut pas être importé.</translation>
+    </message>
 </context>
 </TS>

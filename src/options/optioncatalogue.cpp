@@ -211,9 +211,12 @@ QStringList listItems(ValueKind kind)
         for (const char *text : monitoring)
             items << translated(text);
         break;
-    case ValueKind::Baudrate:
-        items = QStringList{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
+    case ValueKind::Baudrate: {
+        // Made once: the reader looks a baud rate up here for every baud-rate line.
+        static const QStringList baudRates{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
+        items = baudRates;
         break;
+    }
     default:
         break;
     }
@@ -232,6 +235,33 @@ QString valueText(ValueKind kind, int value)
         return functionToken(value);
     }
     return QString();
+}
+
+int valueFromText(ValueKind kind, QStringView text)
+{
+    const KindFacts &f = facts(kind);
+    switch (f.encoding) {
+    case Encoding::Number: {
+        // Nine digits cannot overflow, and no range needs more, leading zeros included.
+        constexpr int MaxDigits = 9;
+        if (text.isEmpty() || text.size() > MaxDigits)
+            return -1;
+        int n = 0;
+        for (const QChar c : text) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return -1;
+            n = n * 10 + (c.unicode() - '0');
+        }
+        return n >= f.minimum && n <= f.maximum ? n : -1;
+    }
+    case Encoding::ItemText:
+        return listItems(kind).indexOf(text.toString());
+    case Encoding::Token: {
+        const int index = functionIndexAtStart(text);
+        return index >= 0 && functionToken(index) == text ? index : -1;
+    }
+    }
+    return -1;
 }
 
 int valueForNumber(ValueKind kind, quint32 number)

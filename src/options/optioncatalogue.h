@@ -71,6 +71,12 @@ QStringList listItems(ValueKind kind);
 // A list without a current item (-1) gives "0", or an empty text for tokens and baud rates.
 QString valueText(ValueKind kind, int value);
 
+// The value whose file text is `text`, or -1: the strict inverse of valueText, for
+// values typed by a person or a script. A number is plain decimal digits (leading
+// zeros optional) within the editor's range; a token or baud rate is exactly as
+// written ("FOLDER007", "9600"). Nothing is trimmed, cut or dropped, unlike a read.
+int valueFromText(ValueKind kind, QStringView text);
+
 // The editor value that a number read from a value field stands for, or -1 when the
 // editor cannot take it. For a function, the number is the list index of a token.
 int valueForNumber(ValueKind kind, quint32 number);

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
 #include "app/settings.h"
@@ -515,6 +516,48 @@ private slots:
         QCOMPARE(window.isVisible(), way == ImportCommand || !goesOn);
         QCOMPARE(readFile(file), answer == Save ? ConfigWriter::fileContents(window.optionStates()) : "");
         QCOMPARE(window.isWindowModified(), answer != Save && answer != Unmodified);
+    }
+
+    // A file named on the command line or dropped is imported as Import does; other drops change nothing.
+    void opensFileFromOutside_data()
+    {
+        QTest::addColumn<QStringList>("names");   // dropped; "" first: the rest is the command line
+        QTest::addColumn<QString>("refusal");
+        const QString file = QUrl::fromLocalFile(path("opened.txt")).toString();
+        QTest::newRow("command line") << QStringList{"", QDir::current().relativeFilePath(path("opened.txt"))} << "";
+        QTest::newRow("dropped") << QStringList{file} << "";
+        QTest::newRow("two files") << QStringList{file, file} << "Drop one configuration file at a time.";
+        QTest::newRow("folder") << QStringList{QUrl::fromLocalFile(m_dir.path()).toString()} << "A folder cannot be imported.";
+        QTest::newRow("web address") << QStringList{"https://www.halvex.example/"} << "Only a file on this computer can be imported.";
+    }
+
+    void opensFileFromOutside()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, refusal);
+        QVERIFY(writeFile(path("opened.txt"), "#ID:5\n"));
+        MainWindow window;
+        window.setOptionStates(ticked({{Id, 9}}));   // unsaved changes
+        ModalDriver driver;
+        if (refusal.isEmpty()) {
+            driver.answerMessageBox(QMessageBox::Discard);
+            driver.closeMessageBox();
+        }
+        if (names.first().isEmpty()) {   // as main() does
+            window.openFile(CommandLine::parseWindowArguments(QStringList{"Quillary"} + names.mid(1)).file);
+        } else {
+            QMimeData dropped;
+            dropped.setUrls(QUrl::fromStringList(names));
+            QDragEnterEvent enter(QPoint(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(QPointF(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&window, &enter);   // a drop goes where the drag was taken
+            QApplication::sendEvent(&window, &drop);
+        }
+        QTRY_VERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QCOMPARE(window.statusBar()->currentMessage(), refusal);
+        QCOMPARE(describe(window.optionStates()), describe(ticked({{Id, refusal.isEmpty() ? 5 : 9}})));
+        QCOMPARE(window.findChild<QLabel *>("label_Generate_Path")->text(), refusal.isEmpty() ? path("opened.txt") : "");
+        QCOMPARE(driver.boxes().value(1).text.startsWith("No option line refused, 1 in all"), refusal.isEmpty());
     }
 };
 

@@ -12,6 +12,7 @@ trap 'rm -rf "$scratch"' EXIT
 destdir=$scratch/root
 bindir=$QUILLARY_INSTALL_PREFIX/$QUILLARY_INSTALL_BINDIR
 datadir=$QUILLARY_INSTALL_PREFIX/$QUILLARY_INSTALL_DATADIR
+mandir=$QUILLARY_INSTALL_PREFIX/$QUILLARY_INSTALL_MANDIR
 
 DESTDIR=$destdir cmake --install "$build" > /dev/null || fail "first install failed"
 first=$(cd "$destdir" && find . -type f -exec sha256sum {} + | sort)
@@ -22,7 +23,8 @@ diff -u <(echo "$first") <(cd "$destdir" && find . -type f -exec sha256sum {} + 
     || fail "a second install changed the installed files"
 
 find "$destdir" \( -type f -o -type l \) -printf '/%P\n' > "$scratch/files"
-check_file_list "$scratch/files" "$bindir" "$datadir"
+check_file_list "$scratch/files" "$bindir" "$datadir" "$mandir"
 check_desktop_files "$destdir" "$bindir" "$datadir"
 start_check "$destdir$bindir/Quillary" "$destdir"
+cli_check "$destdir$bindir/quillary-cli"
 echo "PASS"

@@ -7,9 +7,11 @@ ICON_SIZES="16 32 48 128"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
 
-# The files an install must hold, as full paths: expected_files BINDIR DATADIR
+# The files an install must hold, as full paths: expected_files BINDIR DATADIR MANDIR
 expected_files() {
     echo "$1/Quillary"
+    echo "$1/quillary-cli"
+    echo "$3/man1/quillary-cli.1"
     echo "$2/applications/$APP_ID.desktop"
     echo "$2/metainfo/$APP_ID.metainfo.xml"
     for size in $ICON_SIZES; do
@@ -21,9 +23,9 @@ expected_files() {
     fi
 }
 
-# check_file_list LISTFILE BINDIR DATADIR: exactly the expected files, nothing more.
+# check_file_list LISTFILE BINDIR DATADIR MANDIR: exactly the expected files, nothing more.
 check_file_list() {
-    diff -u <(expected_files "$2" "$3" | sort) <(sort "$1") \
+    diff -u <(expected_files "$2" "$3" "$4" | sort) <(sort "$1") \
         || fail "the installed files differ from the expected list (- expected, + installed)"
 }
 
@@ -111,4 +113,22 @@ start_check() {
     rm -rf "$reports"
     diff -u <(echo "$before") <(snapshot "$@") || fail "running the program changed its installed files"
     note "started and closed cleanly from an empty home: $binary"
+}
+
+# cli_check BINARY: the installed quillary-cli runs with no display and nothing inherited
+# from this shell: it writes the start-up state's file and finds every line of it OK.
+cli_check() {
+    local binary=$1 scratch version
+    scratch=$(mktemp -d)
+    version=$(env -i PATH=/usr/bin:/bin HOME="$scratch" "$binary" --version) \
+        || fail "$binary --version failed"
+    [ "$version" = "quillary-cli $QUILLARY_VERSION" ] || fail "$binary --version says '$version'"
+    env -i PATH=/usr/bin:/bin HOME="$scratch" "$binary" generate --set ID=7 -o "$scratch/config.txt" \
+        || fail "$binary generate failed"
+    [ "$(head -c 9 "$scratch/config.txt" | od -An -c | tr -d ' ')" = '#ID:007\r\n' ] \
+        || fail "$binary generate wrote: $(head -c 40 "$scratch/config.txt")"
+    env -i PATH=/usr/bin:/bin HOME="$scratch" "$binary" check "$scratch/config.txt" > "$scratch/report" \
+        || fail "$binary check of a generated file failed: $(cat "$scratch/report")"
+    rm -rf "$scratch"
+    note "quillary-cli writes and checks a file without a display: $binary"
 }

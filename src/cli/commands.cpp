@@ -1,0 +1,326 @@
+#include "commands.h"
+
+#include "configfile/configreader.h"
+#include "configfile/configwriter.h"
+#include "files/atomicsave.h"
+#include "files/regularfile.h"
+#include "options/optioncatalogue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QVector>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace Cli {
+
+namespace {
+
+// Standard output, written in large pieces: a report may run to millions of lines.
+class Output
+{
+public:
+    Output() { m_buffer.reserve(2 * FlushSize); }   // kept from one piece to the next
+    void write(const QByteArray &bytes)
+    {
+        m_buffer.append(bytes);
+        if (m_buffer.size() >= FlushSize)
+            flush();
+    }
+    void line(const QString &text) { write(text.toLocal8Bit() + '\n'); }
+
+    // False once standard output has refused a byte (a full disk, a closed pipe).
+    bool flush()
+    {
+        const size_t size = size_t(m_buffer.size());
+        m_ok = m_ok && std::fwrite(m_buffer.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+        m_buffer.resize(0);
+        return m_ok;
+    }
+
+private:
+    static constexpr int FlushSize = 1 << 16;
+    QByteArray m_buffer;
+    bool m_ok = true;
+};
+
+// Opens `file` for reading as the window's import does: regular files only, never
+// blocking. Returns why it cannot, or an empty text.
+QString openToRead(QFile &file)
+{
+    if (openRegularFile(file, QIODevice::ReadOnly))
+        return QString();
+    const QString name = file.fileName();
+    return QLatin1String(!QFileInfo::exists(name) ? "no such file"
+                         : isSpecialFile(name)    ? "not a regular file"
+                                                  : "cannot be opened");
+}
+
+// A report line as printed. A file may hold millions of option lines, nearly all OK:
+// those are made once per option.
+void printReportLine(const ConfigReader::ReportLine &line, Output &out)
+{
+    static std::array<QByteArray, Options::OptionCount> okLines;
+    QByteArray &ok = okLines[line.row];
+    if (!line.ok)
+        out.line(ConfigReader::reportLineText(line));
+    else if (!ok.isEmpty())
+        out.write(ok);
+    else
+        out.write(ok = ConfigReader::reportLineText(line).toLocal8Bit() + '\n');
+}
+
+// The row of a key as a person types it: the keyword with or without its '#', in any
+// case ("ID", "#input01", "Button2"); -1 when no option has it.
+int rowOfKey(const QString &key)
+{
+    const QString keyword = key.startsWith(QLatin1Char('#')) ? key : QLatin1Char('#') + key;
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        if (Options::catalogue()[r].keyword.compare(keyword, Qt::CaseInsensitive) == 0)
+            return r;
+    }
+    return -1;
+}
+
+// What a value of this kind may be, as the file holds it: "0 to 64", "9600, 19200, 38400".
+QString acceptedValues(Options::ValueKind kind)
+{
+    const Options::KindFacts &facts = Options::facts(kind);
+    const QStringList items = Options::listItems(kind);
+    switch (facts.encoding) {
+    case Options::Encoding::Number: {
+        QString text = QStringLiteral("%1 to %2").arg(facts.minimum).arg(facts.maximum);
+        QStringList named;   // the list items the numbers stand for
+        for (int i = 0; i < items.size(); ++i)
+            named << QStringLiteral("%1 %2").arg(i).arg(items.at(i));
+        return named.isEmpty() ? text : text + QStringLiteral(" (") + named.join(QStringLiteral(", ")) + ')';
+    }
+    case Options::Encoding::ItemText:
+        return items.join(QStringLiteral(", "));
+    case Options::Encoding::Token: {
+        QStringList tokens;
+        for (int i = 0; i < Options::FirstFolderIndex; ++i)
+            tokens << Options::functionToken(i);
+        const auto range = [](int first, int last) {
+            return Options::functionToken(first) + QStringLiteral(" to ") + Options::functionToken(last);
+        };
+        tokens << range(Options::FirstFolderIndex, Options::FirstSerialIndex - 1)
+               << range(Options::FirstSerialIndex, Options::FunctionCount - 1);
+        return tokens.join(QStringLiteral(", "));
+    }
+    }
+    return QString();
+}
+
+// Reads the row of each key in `keys`; false, naming the first bad key, when any is.
+bool rowsOfKeys(const QString &option, const QStringList &keys, std::array<bool, Options::OptionCount> &rows)
+{
+    for (const QString &key : keys) {
+        const int row = rowOfKey(key);
+        if (row < 0) {
+            printError(QStringLiteral("%1: no option has the key '%2' (see --help)").arg(option, key));
+            return false;
+        }
+        rows[row] = true;
+    }
+    return true;
+}
+
+bool isDecimal(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+}
+
+// The row and value of each "KEY=VALUE"; empty, naming the first bad one, when any is.
+std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs)
+{
+    QVector<std::pair<int, int>> values;
+    for (const QString &pair : pairs) {
+        const QString what = QStringLiteral("--set ") + pair + QStringLiteral(": ");
+        const int equals = pair.indexOf(QLatin1Char('='));
+        if (equals < 0) {
+            printError(what + QStringLiteral("KEY=VALUE expected"));
+            return std::nullopt;
+        }
+        const QString key = pair.left(equals), text = pair.mid(equals + 1);
+        const int row = rowOfKey(key);
+        if (row < 0) {
+            printError(what + QStringLiteral("no option has the key '%1' (see --help)").arg(key));
+            return std::nullopt;
+        }
+        const Options::OptionRow &option = Options::catalogue()[row];
+        const int value = Options::valueFromText(option.kind, text);
+        if (value < 0) {
+            const bool number = Options::facts(option.kind).encoding == Options::Encoding::Number && isDecimal(text);
+            const QString fault = number ? QStringLiteral("out of range for") : QStringLiteral("not a value of");
+            printError(what + QStringLiteral("'%1' is %2 %3, which takes %4")
+                                  .arg(text, fault, option.keyword, acceptedValues(option.kind)));
+            return std::nullopt;
+        }
+        values.append({row, value});
+    }
+    return values;
+}
+
+// The rows as the window shows them after importing `name`. False, naming the file, the
+// line and the key, when the import refuses a line: the window would show such a row
+// ticked at its default, and a script would write that default for the base file's value.
+bool readBase(const QString &name, Options::OptionStates &states)
+{
+    QFile file(name);
+    const QString why = openToRead(file);
+    if (!why.isEmpty()) {
+        printError(QStringLiteral("--from %1: %2").arg(name, why));
+        return false;
+    }
+    states = Options::defaultStates(false);
+    std::optional<ConfigReader::ReportLine> refused;
+    const ConfigReader::Report report
+        = ConfigReader::readConfigFile(file, states, {}, [&refused](const ConfigReader::ReportLine &line) {
+              if (!line.ok && !refused)
+                  refused = line;
+          });
+    if (file.error() != QFileDevice::NoError) {
+        printError(QStringLiteral("--from %1: %2").arg(name, file.errorString()));
+        return false;
+    }
+    if (refused) {
+        printError(QStringLiteral("--from %1:%2: the value of %3 is refused (%4 refused in all; "
+                                  "'quillary-cli check' lists them); nothing written")
+                       .arg(name)
+                       .arg(refused->lineNumber)
+                       .arg(Options::catalogue()[refused->row].keyword)
+                       .arg(report.refused));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void printError(const QString &text)
+{
+    std::fputs(qPrintable(QStringLiteral("quillary-cli: ") + text + QLatin1Char('\n')), stderr);
+}
+
+Status check(const QStringList &files)
+{
+    Output out;
+    int refusing = 0, unreadable = 0;
+    for (const QString &name : files) {
+        QFile file(name);
+        QString why = openToRead(file);
+        if (why.isEmpty()) {
+            out.line(name + QLatin1Char(':'));
+            Options::OptionStates states = Options::defaultStates(false);
+            const ConfigReader::Report report
+                = ConfigReader::readConfigFile(file, states, {}, [&out](const ConfigReader::ReportLine &line) {
+                      printReportLine(line, out);
+                  });
+            if (file.error() == QFileDevice::NoError) {
+                out.line(ConfigReader::reportSummary(report));
+                refusing += report.refused > 0 ? 1 : 0;
+                continue;
+            }
+            why = file.errorString();
+        }
+        out.flush();   // the error after what was printed before it
+        printError(name + QStringLiteral(": ") + why);
+        ++unreadable;
+    }
+    if (files.size() > 1) {
+        out.line(QStringLiteral("%1 files: %2 without a refused line, %3 with refused lines, %4 unreadable")
+                     .arg(files.size())
+                     .arg(files.size() - refusing - unreadable)
+                     .arg(refusing)
+                     .arg(unreadable));
+    }
+    if (!out.flush()) {
+        printError(QStringLiteral("standard output cannot be written"));
+        return Failed;
+    }
+    return unreadable > 0 ? Failed : refusing > 0 ? Refused : Success;
+}
+
+Status generate(const Changes &changes)
+{
+    std::array<bool, Options::OptionCount> kept{}, left{};
+    kept.fill(changes.only.isEmpty());
+    const auto values = valuesToSet(changes.set);
+    if (!rowsOfKeys(QStringLiteral("--only"), changes.only, kept)
+        || !rowsOfKeys(QStringLiteral("--unset"), changes.unset, left) || !values)
+        return Failed;
+    for (const auto &value : *values) {
+        if (left[value.first]) {
+            printError(QStringLiteral("%1 is both set and unset").arg(Options::catalogue()[value.first].keyword));
+            return Failed;
+        }
+    }
+
+    // The window's start-up state, or what it shows after importing the base file.
+    Options::OptionStates states = Options::defaultStates(true);
+    if (!changes.from.isEmpty() && !readBase(changes.from, states))
+        return Failed;
+    for (int r = 0; r < Options::OptionCount; ++r)
+        states[r].included = states[r].included && kept[r] && !left[r];
+    for (const auto &value : *values)
+        states[value.first] = {true, value.second};
+
+    const QByteArray bytes = ConfigWriter::fileContents(states);
+    if (changes.output == QLatin1String("-")) {
+#ifdef Q_OS_WIN
+        _setmode(_fileno(stdout), _O_BINARY);   // the CR LF as they are
+#endif
+        Output out;
+        out.write(bytes);
+        if (!out.flush()) {
+            printError(QStringLiteral("standard output cannot be written"));
+            return Failed;
+        }
+        return Success;
+    }
+    const SaveOutcome outcome = saveAtomically(changes.output, bytes);
+    if (!outcome.saved) {
+        printError(QStringLiteral("%1: not written: %2%3")
+                       .arg(changes.output, outcome.error,
+                            outcome.restored ? QStringLiteral(" (the file was put back as it was)") : QString()));
+        return Failed;
+    }
+    return Success;
+}
+
+QString keyTable()
+{
+    // Options that differ only in their number (the inputs, the buttons) share a line.
+    const auto stem = [](const QString &keyword) {
+        int end = int(keyword.size());
+        while (end > 0 && keyword.at(end - 1).isDigit())
+            --end;
+        return keyword.left(end);
+    };
+    const auto &rows = Options::catalogue();
+    QStringList table;
+    for (int r = 0, last = 0; r < Options::OptionCount; r = last + 1) {
+        for (last = r; last + 1 < Options::OptionCount && stem(rows[last + 1].keyword) == stem(rows[r].keyword);)
+            ++last;
+        QString keys = rows[r].keyword.mid(1);
+        if (last > r)
+            keys += QStringLiteral(" to ") + rows[last].keyword.mid(1);
+        const bool asAbove = r > 0 && rows[r - 1].kind == rows[r].kind;
+        table << QStringLiteral("  ") + keys.leftJustified(20) + QLatin1Char(' ')
+                     + (asAbove ? QStringLiteral("as above") : acceptedValues(rows[r].kind));
+    }
+    return table.join(QLatin1Char('\n'));
+}
+
+} // namespace Cli

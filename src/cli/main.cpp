@@ -1,0 +1,120 @@
+// quillary-cli: checks and writes the player's configuration files from scripts, with
+// no display. QtCore only.
+#include "app/applicationidentity.h"
+#include "cli/commands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+const char *const description = R"(Checks and writes config.txt, the configuration file of the Halvex PLX7
+audio player, exactly as the Quillary window reads and writes it.
+
+check FILE...
+  Prints the import report of each file, one line per option line, then a
+  summary. Exit status: 0 when every option line is OK, 1 when a line is
+  refused, 2 when a file cannot be read (the others are still checked).
+
+generate [--from FILE] [--set KEY=VALUE]... [--unset KEY]... [--only KEY,...] -o FILE|-
+  Starts from the window's start-up state (every option, default values) or
+  from what the window imports from the --from file; then leaves out the
+  options not named by --only and those named by --unset, and includes the
+  --set options with their values. Writes the file as the window's Generate
+  does (CR LF line ends), replacing FILE only once the new one is complete;
+  -o - writes to standard output.
+  A --from file with a refused line is not used: the file, the line and the
+  key are named and nothing is written, so that no option silently falls back
+  to its default. 'quillary-cli check FILE' lists every refused line.
+  Exit status: 0 when written; 2 when nothing was written (a bad key, value or
+  argument, a --from file that cannot be read or has a refused line, or a
+  failed write).
+
+Keys (any case, with or without '#') and their values, as the file holds them:
+)";
+
+int usageError(const QString &text)
+{
+    Cli::printError(text);
+    std::fputs("Try 'quillary-cli --help' for more information.\n", stderr);
+    return Cli::Failed;
+}
+
+void print(const QString &text)
+{
+    std::fputs(qPrintable(text), stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    setApplicationIdentity();
+    QCoreApplication::setApplicationName(QStringLiteral("quillary-cli"));
+    QCoreApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(description) + Cli::keyTable());
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("generate: start from what FILE holds."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("generate: include the option KEY with VALUE."),
+                                 QStringLiteral("KEY=VALUE"));
+    const QCommandLineOption unset(QStringLiteral("unset"), QStringLiteral("generate: leave the option KEY out."),
+                                   QStringLiteral("KEY"));
+    const QCommandLineOption only(QStringLiteral("only"),
+                                  QStringLiteral("generate: leave out every option not in the list."),
+                                  QStringLiteral("KEY,..."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("generate: the file to write, - for standard output."),
+                                    QStringLiteral("FILE|-"));
+    parser.addOptions({from, set, unset, only, output});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check or generate."),
+                                 QStringLiteral("check|generate"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("check: the files to check."),
+                                 QStringLiteral("[FILE...]"));
+
+    if (!parser.parse(app.arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(version)) {
+        print(QStringLiteral("quillary-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return Cli::Success;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        print(parser.helpText());
+        return Cli::Success;
+    }
+
+    QStringList arguments = parser.positionalArguments();
+    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    const bool generating = parser.isSet(from) || parser.isSet(set) || parser.isSet(unset) || parser.isSet(only)
+                            || parser.isSet(output);
+    if (command == QLatin1String("check")) {
+        if (generating)
+            return usageError(QStringLiteral("check takes files only; --from, --set, --unset, --only and -o "
+                                             "are for generate"));
+        if (arguments.isEmpty())
+            return usageError(QStringLiteral("check: no file given"));
+        return Cli::check(arguments);
+    }
+    if (command == QLatin1String("generate")) {
+        if (!arguments.isEmpty())
+            return usageError(QStringLiteral("generate: unexpected argument '%1'").arg(arguments.first()));
+        if (!parser.isSet(output))
+            return usageError(QStringLiteral("generate: no output given (-o FILE, or -o - for standard output)"));
+        if (parser.values(from).size() > 1 || parser.values(output).size() > 1)
+            return usageError(QStringLiteral("generate: --from and -o are given once"));
+        if (parser.isSet(from) && parser.value(from).isEmpty())
+            return usageError(QStringLiteral("generate: --from names no file"));
+        QStringList onlyKeys;
+        for (const QString &list : parser.values(only))
+            onlyKeys += list.split(QLatin1Char(','));
+        return Cli::generate({parser.value(from), onlyKeys, parser.values(unset), parser.values(set),
+                              parser.value(output)});
+    }
+    return usageError(command.isEmpty() ? QStringLiteral("no command given (check or generate)")
+                                        : QStringLiteral("unknown command '%1' (check or generate)").arg(command));
+}
