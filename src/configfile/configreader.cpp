@@ -118,11 +118,11 @@ const QString &keyOf(int row)
     return keyTable().keys[row];
 }
 
-// The row whose key begins `line` after its leading white space, or -1; `value`
-// receives the text after the key. A key ends with the only colon in it, so a line
-// begins with a key exactly when its text up to its first colon is that key. Every
-// line of a file comes here: the colon is looked for only where a key can end.
-int rowOfKey(QStringView line, QStringView &value)
+// The row whose key begins `line` after its leading white space, or -1. A key ends
+// with the only colon in it, so a line begins with a key exactly when its text up to
+// its first colon is that key. Every line of a file comes here: the colon is looked
+// for only where a key can end.
+int rowOfKey(QStringView line)
 {
     qsizetype start = 0;
     while (start < line.size() && line[start].isSpace())
@@ -136,10 +136,8 @@ int rowOfKey(QStringView line, QStringView &value)
         return -1;
     const QStringView key = head.left(colon + 1);
     for (int row = table.first[keySlot(key)]; row >= 0; row = table.next[row]) {
-        if (key == table.keys[row]) {
-            value = line.mid(start + key.size());
+        if (key == table.keys[row])
             return row;
-        }
     }
     return -1;
 }
@@ -338,21 +336,17 @@ QString reportSummary(const Report &report)
 std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states,
                                     Report &report)
 {
-    // What parseNumericOption and parseFunctionOption read, the key looked up only once.
-    // White space at the end of the line needs no trimming: a number's field drops it,
-    // and a token ends before it.
-    QStringView field;
-    const int row = rowOfKey(line, field);
+    const int row = rowOfKey(line);
     if (row < 0)
         return std::nullopt;
     const Options::ValueKind kind = Options::catalogue()[row].kind;
     const Options::KindFacts &facts = Options::facts(kind);
     quint32 parsed = NoValue;
     if (facts.encoding == Options::Encoding::Token) {
-        const int index = Options::functionIndexAtStart(field);
-        parsed = index >= 0 ? quint32(index) : NoValue;
+        parseFunctionOption(line, keyOf(row), parsed);
+        --parsed;   // the position counts from 1, the list from 0; NoValue stays out of range
     } else {
-        parsed = numberInField(field, facts.fieldWidth);
+        parseNumericOption(line, keyOf(row), facts.fieldWidth, parsed);
     }
     const int value = Options::valueForNumber(kind, parsed);
     Options::OptionState &state = states[row];
