@@ -213,6 +213,13 @@ private slots:
         row("report, numbers out of range", "#ID:005\n\n#VOLUME:99\n#ID:000\n#ID:200", {{Id, 5}, {Volume, 32}},
             "<br>#ID:--------------------------> OK</br><br>#VOLUME:----------------------> ERROR Line(3)</br>"
                 + reportLine("#ID:", 4) + reportLine("#ID:", 5));
+        row("every range's ends, the baud rate's field", "#ID:1\n#ID:127\n#ID:128\n#VOLUME:0\n#VOLUME:64\n#VOLUME:65\n"
+            "#POWER:1\n#POWER:2\n#RS_MONITORING:3\n#RS_MONITORING:4\n#BOOT:999\n#BAUDRATE:384001\n#VOLUME:\n#VOLUME:-",
+            {{Id, 127}, {Volume, 64}, {Power, 1}, {Monitor, 3}, {Boot, 999}, {Baudrate, 2}},
+            reportLine("#ID:").repeated(2) + reportLine("#ID:", 3) + reportLine("#VOLUME:").repeated(2)
+                + reportLine("#VOLUME:", 6) + reportLine("#POWER:") + reportLine("#POWER:", 8)
+                + reportLine("#RS_MONITORING:") + reportLine("#RS_MONITORING:", 10) + reportLine("#BOOT:")
+                + reportLine("#BAUDRATE:") + reportLine("#VOLUME:", 13) + reportLine("#VOLUME:", 14));
         row("trimmed, cut, non-digits dropped", QByteArray(1 << 17, ' ') + "\t#ID:1a2 \t\r\n#VOLUME:100\n#POWER:10",
             {{Id, 12}, {Volume, 10}, {Power, 1}}, reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#POWER:"));
         row("baud with unit, blank, cut", "#BAUDRATE:38400bps\n#BAUDRATE: 9600\n#BAUDRATE:115200", {{Baudrate, 0}},
@@ -386,10 +393,10 @@ private slots:
         QTest::newRow("cancelled") << QByteArray() << "huge" << kept << "cancelled" << none;
         QTest::newRow("none refused") << QByteArray("#ID:5\n") << "" << Rows{{Id, 5}}
             << "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done + "1" << none;
-        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n") << ""
-            << Rows{{Id, 5}, {Volume, 7}, {Input01, 9}} << "3 of 5 option lines refused<br>" + reportLine("#ID:", 1)
-                   + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
-                   + reportLine("#INPUT01:", 5) + "<br></br>" + done + "2"
+        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n#POWER:0\n")
+            << "" << Rows{{Id, 5}, {Volume, 7}, {Power, 0}, {Input01, 9}} << "3 of 6 option lines refused<br>"
+                   + reportLine("#ID:", 1) + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
+                   + reportLine("#INPUT01:", 5) + reportLine("#POWER:") + "<br></br>" + done + "2"
             << QStringList{"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused"};
         QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n" << ""
             << Rows{{Volume, 7}} << "1 of 300 option lines refused" + done + "2"

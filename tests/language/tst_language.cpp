@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "configfile/configwriter.h"
 #include "language/preferencefile.h"
+#include "language/translationcheck.h"
 #include "language/translationlookup.h"
 #include "options/optioncatalogue.h"
 
@@ -34,6 +35,17 @@ QByteArray brokenFrench(const QString &damage)
     if (damage == "cut")
         return qm.left(qm.size() * 2 / 3);
     return qm.replace(16, 7, QByteArray("\x2f\0\0\0\x05\0\0", 7));   // tag, length 5, size 0
+}
+
+// A translation file made up of these sections: a tag, then the section's bytes in hexadecimal.
+QByteArray qmFile(const QList<QPair<int, QByteArray>> &sections)
+{
+    QByteArray qm = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+    for (const auto &[tag, hex] : sections) {
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        qm += char(tag) + QByteArray::fromHex(QByteArray::number(bytes.size(), 16).rightJustified(8, '0')) + bytes;
+    }
+    return qm;
 }
 
 const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\0\x01", 20);
@@ -98,6 +110,48 @@ private slots:
         QFETCH(QString, expected);
         const auto language = Preferences::parseLanguage(contents);
         QCOMPARE(language ? QStringList({"Default", "English", "French"}).at(int(*language)) : "unchanged", expected);
+    }
+
+    // What QTranslator reads from a file is checked before it may load it: every length and offset.
+    void translationFileCheck_data()
+    {
+        QTest::addColumn<QByteArray>("qm");
+        QTest::addColumn<bool>("sound");
+        // Messages: a source text "a", the translation "b", an old 4-byte item, the end; a hash
+        // pointing at them; contexts: a one-bucket table and the name "c" in the pool after it; the
+        // plural rule "between 2 and 4, or 1".
+        const QPair<int, QByteArray> messages{0x69, "060000000161 03000000020062 0500000000 01"},
+            hashes{0x42, "6861736800000000"}, contexts{0x2f, "0001 0001 0000 0163 00"}, rules{0x88, "040204fd0101"},
+            name{0xa7, "6672"};
+        const auto with = [&](const QPair<int, QByteArray> &changed) {
+            QList<QPair<int, QByteArray>> sections{messages, hashes, contexts, rules, name};
+            for (auto &section : sections)
+                section = section.first == changed.first ? changed : section;
+            return qmFile(changed.first == 0x96 ? sections << changed : sections);
+        };
+        QTest::newRow("sound") << with(name) << true;
+        QTest::newRow("real French") << readFile(QUILLARY_QM_DIR "/LanguageData_fr.qm") << true;
+        QTest::newRow("other magic") << with(name).replace(0, 1, "x") << false;
+        QTest::newRow("more files to load") << with({0x96, "78"}) << false;
+        QTest::newRow("section twice") << with(name) + with(name).mid(16) << false;
+        QTest::newRow("section past the end") << with(name).chopped(1) << false;
+        QTest::newRow("unknown message item") << with({0x69, "09000000016101"}) << false;
+        QTest::newRow("translation of odd length") << with({0x69, "03000000016101"}) << false;
+        QTest::newRow("hash to no message") << with({0x42, "6861736800000001"}) << false;
+        QTest::newRow("hashes cut") << with({0x42, "68617368000000"}) << false;
+        QTest::newRow("no context buckets") << with({0x2f, "00000000"}) << false;
+        QTest::newRow("context past the end") << with({0x2f, "0001 0009 0000 0163 00"}) << false;
+        QTest::newRow("context name cut") << with({0x2f, "0001 0001 0000 0563 00"}) << false;
+        QTest::newRow("rule without operand") << with({0x88, "01"}) << false;
+        QTest::newRow("unknown rule") << with({0x88, "0501"}) << false;
+        QTest::newRow("rule ending in a joiner") << with({0x88, "0101fd"}) << false;
+    }
+
+    void translationFileCheck()
+    {
+        QFETCH(QByteArray, qm);
+        QFETCH(bool, sound);
+        QCOMPARE(Translation::isSoundTranslationFile(qm), sound);
     }
 
     void searchOrder_data()
