@@ -13,7 +13,7 @@
 class ModalDriver : public QObject
 {
 public:
-    struct Box { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format; };
+    struct Box { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format = Qt::AutoText; };
 
     explicit ModalDriver(int watchdogMs = 10000);
 
