@@ -2,6 +2,7 @@
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
 #include "support/testapp.h"
+#include "support/testdata.h"
 
 enum Status { Success, Refused, Failed };   // the tool's exit statuses
 const QByteArray oldFile = "old\r\n";
@@ -11,11 +12,7 @@ class TestCli : public QObject
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    void writeFile(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
+    void writeFile(const QString &name, const QByteArray &bytes) { QVERIFY(::writeFile(m_dir.filePath(name), bytes)); }
 
 private slots:
     void valuesRoundTrip()   // a value is typed as the file holds it
@@ -85,9 +82,7 @@ private slots:
         QVERIFY(cli.waitForFinished(20000));
         QCOMPARE(cli.readAll(), printed);
         QCOMPARE(cli.exitCode(), status);
-        QFile file(m_dir.filePath("out.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), written);
+        QCOMPARE(readFile(m_dir.filePath("out.txt")), written);
     }
 };
 
