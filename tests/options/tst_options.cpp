@@ -22,42 +22,20 @@ private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR)); }
     void cleanup() { QFile::remove(preferenceFilePath); }   // every window opens in the default language
 
-    // Tokens as the reader finds them at the start of a value, and the list item of each. The parser's
-    // table has more that are none: "PLAYER", " PLAY", "play", "FOLDER5", "RS000".
-    void tokens_data()
+    // Every value of every kind reads back from its text, and only from the text as written. A token is read at
+    // the start of a longer value too; no token begins another, so a token cut short is none. Past either end of
+    // the list there is none. The parser's and the writer's tables pin the tokens down.
+    void everyValueRoundTrips()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("item");   // for a whole token only
-        QTest::newRow("first") << "PLAY" << 0 << "Play";
-        QTest::newRow("last named") << "VOLUME_MINUS" << 7 << "Volume -";
-        QTest::newRow("first folder") << "FOLDER000" << 8 << "Folder 000";
-        QTest::newRow("last folder") << "FOLDER999" << 1007 << "Folder 999";
-        QTest::newRow("first serial") << "RS001" << 1008 << "Serial command 001";
-        QTest::newRow("last serial") << "RS999" << 2006 << "Serial command 999";
-        QTest::newRow("folder with extra digit") << "FOLDER0012" << 9 << "";
-        QTest::newRow("non-ascii digits") << QString::fromUtf8("RS\u0661\u0662\u0663") << -1 << "";
-    }
-
-    void tokens()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, index);
-        QFETCH(QString, item);
-        QCOMPARE(Options::functionIndexAtStart(text), index);
-        if (!item.isEmpty()) {
-            QCOMPARE(Options::functionToken(index), text);
-            QCOMPARE(Options::functionItemText(index), item);
+        for (int k = 0; k <= int(Options::ValueKind::Baudrate); ++k) {
+            const auto kind = Options::ValueKind(k);
+            const Options::KindFacts &facts = Options::facts(kind);
+            for (int value = facts.minimum; value <= facts.maximum; ++value)
+                QCOMPARE(Options::valueFromText(kind, Options::valueText(kind, value)), value);
+            QCOMPARE(Options::valueFromText(kind, ' ' + Options::valueText(kind, facts.minimum)), -1);
         }
-    }
-
-    // Every token reads back as its own index, whatever follows it; no token begins
-    // another, so a token cut short is none. Past either end of the list there is none.
-    void everyTokenRoundTrips()
-    {
         for (int i = 0; i < Options::FunctionCount; ++i) {
             const QString token = Options::functionToken(i);
-            QCOMPARE(Options::functionIndexAtStart(token), i);
             QCOMPARE(Options::functionIndexAtStart(token + "9_Z"), i);
             QCOMPARE(Options::functionIndexAtStart(token.chopped(1)), -1);
         }
