@@ -32,7 +32,8 @@ private slots:
             const Options::KindFacts &facts = Options::facts(kind);
             for (int value = facts.minimum; value <= facts.maximum; ++value)
                 QCOMPARE(Options::valueFromText(kind, Options::valueText(kind, value)), value);
-            QCOMPARE(Options::valueFromText(kind, ' ' + Options::valueText(kind, facts.minimum)), -1);
+            for (const QString &typed : {' ' + Options::valueText(kind, facts.minimum), Options::valueText(kind, facts.maximum) + '0'})
+                QCOMPARE(Options::valueFromText(kind, typed), -1);
         }
         for (int i = 0; i < Options::FunctionCount; ++i) {
             const QString token = Options::functionToken(i);
@@ -43,8 +44,8 @@ private slots:
             QVERIFY(Options::functionToken(outside).isEmpty() && Options::functionItemText(outside).isEmpty());
     }
 
-    // The rows at start-up, and the lists of all 2007 functions, whose texts follow the language. The language
-    // tests check the texts themselves; the import tests that a refill leaves the rows' marks.
+    // The rows at start-up, with lists of all 2007 functions. The language tests check that the lists' texts
+    // follow the language; the import's table, that a refill of the lists keeps the rows' marks.
     void windowAfterStart()
     {
         MainWindow window;
@@ -70,12 +71,10 @@ private slots:
             QVERIFY2(window.findChild<QLabel *>(name), name);
         const auto boxes = window.findChildren<QComboBox *>(QRegularExpression("^comboBox_(Input|Button)"));
         QCOMPARE(boxes.size(), 17);
-        MainWindow second;   // neither a second window nor a refill may grow the keyword lists
-        trigger(window, "action_Fran_ais");
-        for (int i = 0; i < Options::FunctionCount; ++i)   // every list follows the language
-            QCOMPARE(boxes.at(i % boxes.size())->itemText(i), Options::functionItemText(i));
         for (const QComboBox *box : boxes)
             QCOMPARE(box->count(), Options::FunctionCount);
+        MainWindow second;   // neither a second window nor a refill may grow the keyword lists
+        trigger(second, "action_Fran_ais");
         QCOMPARE(optionKeywords, Options::optionKeywordTable());
         QCOMPARE(functionKeywords, Options::functionKeywordTable());
     }
