@@ -32,7 +32,8 @@ private slots:
             const Options::KindFacts &facts = Options::facts(kind);
             for (int value = facts.minimum; value <= facts.maximum; ++value)
                 QCOMPARE(Options::valueFromText(kind, Options::valueText(kind, value)), value);
-            for (const QString &typed : {' ' + Options::valueText(kind, facts.minimum), Options::valueText(kind, facts.maximum) + '0'})
+            for (const QString &typed : {' ' + Options::valueText(kind, facts.minimum),
+                                         Options::valueText(kind, facts.maximum) + '0'})
                 QCOMPARE(Options::valueFromText(kind, typed), -1);
         }
         for (int i = 0; i < Options::FunctionCount; ++i) {
@@ -268,7 +269,8 @@ private slots:
                     widest = qMax(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
                 QStyleOptionComboBox option;
                 option.initFrom(list);
-                const QRect text = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+                const QRect text = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                 QStyle::SC_ComboBoxEditField, list);
                 QVERIFY2(text.width() >= widest, qPrintable(list->objectName()));
             }
             QCOMPARE(editor->accessibleDescription(), info->text());

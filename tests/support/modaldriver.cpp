@@ -12,7 +12,9 @@ static ModalDriver::Seen seenIn(QWidget *w)
         return {box->windowTitle(), box->text(), box->icon(), box->textFormat()};
     auto *files = qobject_cast<QFileDialog *>(w);
     auto *progress = qobject_cast<QProgressDialog *>(w);
-    return {w->windowTitle(), files ? files->selectedFiles().value(0, files->directory().path()) : progress ? progress->labelText() : QString()};
+    const QString text = files ? files->selectedFiles().value(0, files->directory().path())
+                         : progress ? progress->labelText() : QString();
+    return {w->windowTitle(), text};
 }
 
 static void dismiss(QWidget *w)

@@ -13,15 +13,15 @@
 class ModalDriver : public QObject
 {
 public:
-    // What a dialog showed when it was answered: a box its text, a file dialog the file it
-    // proposed (or its folder), a progress dialog its label.
+    // What each dialog showed as it came up: a box its text, a file dialog the file it
+    // proposes (or its folder), a progress dialog its label.
     struct Seen { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format = Qt::AutoText; };
 
     explicit ModalDriver(int watchdogMs = 10000);
 
     void chooseFile(const QString &path);   // a file dialog: pick `path` and accept
     void cancelDialog();                    // any dialog or box: Cancel/Escape
-    void answerMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok);
+    void answerMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok);   // a message box
     void handleNext(const std::function<void(QWidget *)> &step);   // the step must close it
 
     // True when every queued step ran and nothing unexpected showed up.
