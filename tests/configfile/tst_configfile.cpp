@@ -299,12 +299,12 @@ private slots:
         for (const Opening opening : {ByImport, ByCommandLine, ByDrop})
             row("none refused, " + openings[opening], "#ID:5\n", "", opening, ticked({{Id, 5}}),
                 "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done);
-        row("short report", "#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n#POWER:2\n", "", ByImport,
-            ticked({{Id, 5}, {Volume, 7}, {Power, 0}, {Input01, 9}}), "4 of 6 option lines refused<br>"
+        row("short report", "#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n#POWER:0\n#BAUDRATE:1\n", "", ByImport,
+            ticked({{Id, 5}, {Volume, 7}, {Power, 0}, {Input01, 9}, {Baudrate, 1}}), "4 of 7 option lines refused<br>"
                 + reportLine("#ID:", 1) + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
-                + reportLine("#INPUT01:", 5) + reportLine("#POWER:", 6) + "<br></br>" + done,
-            {"checkBox_Volume: Line 4: value refused", "checkBox_Power: Line 6: value refused",
-             "checkBox_Input01: Line 5: value refused"});
+                + reportLine("#INPUT01:", 5) + reportLine("#POWER:") + reportLine("#BAUDRATE:", 7) + "<br></br>" + done,
+            {"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused",
+             "checkBox_Baudrate: Line 7: value refused"});   // an accepted zero is not marked
         row("taller than the screen", QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n", "", ByImport,
             ticked({{Volume, 7}}), "1 of 300 option lines refused" + done, {"checkBox_Volume: Line 300: value refused"});
     }

@@ -140,6 +140,7 @@ private slots:
         QTest::newRow("context name cut") << with({0x2f, "0001 0001 0000 0563 00"}) << false;
         QTest::newRow("rule without operand") << with({0x88, "01"}) << false;
         QTest::newRow("unknown rule") << with({0x88, "0501"}) << false;
+        QTest::newRow("rule marked invalid") << with({0x88, "8101"}) << false;
         QTest::newRow("rule ending in a joiner") << with({0x88, "0101fd"}) << false;
     }
 
