@@ -15,17 +15,6 @@ class TestCli : public QObject
     void writeFile(const QString &name, const QByteArray &bytes) { QVERIFY(::writeFile(m_dir.filePath(name), bytes)); }
 
 private slots:
-    void valuesRoundTrip()   // a value is typed as the file holds it
-    {
-        for (int k = 0; k <= int(Options::ValueKind::Baudrate); ++k) {
-            const auto kind = Options::ValueKind(k);
-            const Options::KindFacts &facts = Options::facts(kind);
-            for (int value = facts.minimum; value <= facts.maximum; ++value)
-                QCOMPARE(Options::valueFromText(kind, Options::valueText(kind, value)), value);
-            QCOMPARE(Options::valueFromText(kind, ' ' + Options::valueText(kind, facts.minimum)), -1);   // as typed only
-        }
-    }
-
     void runs_data()
     {
         QTest::addColumn<QStringList>("arguments");   // "ulimit" first: every write to a file fails

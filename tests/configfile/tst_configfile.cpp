@@ -28,22 +28,8 @@ namespace {
 
 enum Way { CtrlQ, FileExit, CloseButton, ImportCommand };   // of losing the rows
 enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   // to the question
+enum Opening { ByImport, ByCommandLine, ByDrop };   // of a file to import
 const QByteArray oldFile(60, '#');
-
-// Sample k of 2 * 2007: row r holds the value (k / 2 + 100 r), wrapped into its range, so that every function
-// stands on every input and button. Odd samples untick every third row, which then holds its default, as
-// after an import.
-Options::OptionStates sampleStates(int k)
-{
-    Options::OptionStates states;
-    for (int r = 0; r < Options::OptionCount; ++r) {
-        const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
-        const bool included = k % 2 == 0 || (k + r) % 3 != 0;
-        states[r] = {included, included ? facts.minimum + (k / 2 + 100 * r) % (facts.maximum - facts.minimum + 1)
-                                        : Options::catalogue()[r].defaultValue};
-    }
-    return states;
-}
 
 // Hands out at most `piece` bytes a read: characters and line ends are then split between reads.
 struct Pieces : QBuffer {
@@ -107,21 +93,16 @@ bool replaceFile(const QString &swap, const QString &path)
     return swap == "gone";
 }
 
-// A file of one huge line, "#ID:7xxx...", then "#VOLUME:12", made up as it is read.
-struct HugeLine : QIODevice {
-    explicit HugeLine(qint64 length) : m_length(length) { open(ReadOnly); }
-    qint64 size() const override { return m_length + m_tail.size(); }
-    qint64 readData(char *data, qint64 max) override
-    {
-        const qint64 start = pos(), n = qMin(max, size() - start);
-        for (qint64 at = start; at < start + n; ++at)
-            *data++ = at < 5 ? "#ID:7"[at] : at < m_length ? 'x' : m_tail[int(at - m_length)];
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-    const QByteArray m_tail = "\n#VOLUME:12\n";
-    qint64 m_length;
-};
+// Drops `urls` on the window as a file manager does: a drop goes where the drag was taken.
+void drop(QWidget &window, const QList<QUrl> &urls)
+{
+    QMimeData dropped;
+    dropped.setUrls(urls);
+    QDragEnterEvent enter(QPoint(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QApplication::sendEvent(&window, &drop);
+}
 
 } // namespace
 
@@ -144,13 +125,10 @@ private slots:
         QTest::addColumn<Options::OptionStates>("states");
         QTest::addColumn<QByteArray>("bytes");   // in the file afterwards
         const Options::OptionStates all = Options::defaultStates(true);
-        const QByteArray defaults(
-            "#ID:001\r\n#VOLUME:32\r\n#POWER:0\r\n#RS_MONITORING:0\r\n#BOOT:000\r\n#INPUT01:FOLDER001\r\n"
-            "#INPUT02:FOLDER002\r\n#INPUT03:FOLDER003\r\n#INPUT04:FOLDER004\r\n#INPUT05:FOLDER005\r\n"
-            "#INPUT06:FOLDER006\r\n#INPUT07:FOLDER007\r\n#INPUT08:FOLDER008\r\n#INPUT09:FOLDER009\r\n"
-            "#INPUT10:FOLDER010\r\n#INPUT11:FOLDER011\r\n#INPUT12:FOLDER012\r\n#INPUT13:FOLDER013\r\n"
-            "#INPUT14:FOLDER014\r\n#INPUT15:FOLDER015\r\n#BUTTON1:VOLUME_MINUS\r\n#BUTTON2:VOLUME_PLUS\r\n"
-            "#BAUDRATE:19200\r\n");
+        QByteArray defaults("#ID:001\r\n#VOLUME:32\r\n#POWER:0\r\n#RS_MONITORING:0\r\n#BOOT:000\r\n");
+        for (int n = 1; n <= 15; ++n)   // input N plays folder N
+            defaults += QString::asprintf("#INPUT%02d:FOLDER%03d\r\n", n, n).toLatin1();
+        defaults += "#BUTTON1:VOLUME_MINUS\r\n#BUTTON2:VOLUME_PLUS\r\n#BAUDRATE:19200\r\n";
         QTest::newRow("defaults") << path("plain") << false << 0 << -1 << all << defaults;
         QTest::newRow("nothing ticked") << path("plain") << false << 0 << -1 << ticked({}) << QByteArray();
         const Rows edges{{Id, 7}, {Volume, 5}, {Input01, 8}, {Button1, 1007}, {Button2, 1008}, {Baudrate, 2}};
@@ -216,10 +194,11 @@ private slots:
             {{Id, 12}, {Volume, 10}, {Power, 1}}, reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#POWER:"));
         row("baud with unit, blank, cut", "#BAUDRATE:38400bps\n#BAUDRATE: 9600\n#BAUDRATE:115200", {{Baudrate, 0}},
             reportLine("#BAUDRATE:").repeated(2) + reportLine("#BAUDRATE:", 3));
-        row("tokens", "#INPUT01:PLAYER\n#BUTTON2:RS999\n#INPUT02: PLAY\n#INPUT03:RS000\n#INPUT04:FOLDER5",
-            {{Input01, 0}, {Button2, 2006}, {Input01 + 1, 10}, {Input01 + 2, 11}, {Input01 + 3, 12}},
-            reportLine("#INPUT01:") + reportLine("#BUTTON2:") + reportLine("#INPUT02:", 3) + reportLine("#INPUT03:", 4)
-                + reportLine("#INPUT04:", 5));
+        row("tokens", "#INPUT01:PLAYER\n#BUTTON2:RS999\n#INPUT02: PLAY\n#INPUT03:RS000\n#INPUT04:FOLDER5\n"
+            "#INPUT05:FOLDER0012\n#BUTTON1:RS\xd9\xa1\xd9\xa2\xd9\xa3",   // Arabic-Indic digits
+            {{Input01, 0}, {Button2, 2006}, {Input01 + 1, 10}, {Input01 + 2, 11}, {Input01 + 3, 12}, {Input01 + 4, 9},
+             {Button1, 7}}, reportLine("#INPUT01:") + reportLine("#BUTTON2:") + reportLine("#INPUT02:", 3)
+                + reportLine("#INPUT03:", 4) + reportLine("#INPUT04:", 5) + reportLine("#INPUT05:") + reportLine("#BUTTON1:", 7));
         row("near misses count as lines", "#INPUT16:PLAY\n#INPUT1:PLAY\n#BUTTON3:STOP\n#id:5\n#ID :5\n\n#VOLUME:99",
             {{Volume, 32}}, reportLine("#VOLUME:", 7));
         // Hostile files: whatever surrounds them, the option lines still count ('#' kept out of the noise).
@@ -262,7 +241,9 @@ private slots:
 #if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)   // whose allocator keeps what was freed
         const auto peakKiB = [] { rusage usage{}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
         const qint64 before = peakKiB();
-        HugeLine file(300LL << 20);
+        QFile file(path("huge line"));   // "#ID:7", 300 MB of NUL that take no room on disk, "#VOLUME:12"
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.write("#ID:7") == 5 && file.resize(300 << 20));
+        QVERIFY(file.seek(300 << 20) && file.write("\n#VOLUME:12\n") == 12 && file.seek(0));
         Options::OptionStates states = Options::defaultStates(false);
         QCOMPARE(ConfigReader::readConfigFile(file, states).optionLines, 2);
         QCOMPARE(describe(states), describe(ticked({{Id, 7}, {Volume, 12}})));
@@ -301,136 +282,93 @@ private slots:
         QCOMPARE(Settings::firstWritableFolder(candidates, "-"), chosen == "-" ? chosen : path(chosen));
     }
 
-    // The rows go to a file and back through the window's commands; the dialogs start in the program's
-    // folder at first, then from the last file chosen, also in the next run.
-    void roundTripsThroughWindow()
-    {
-        configFilePath.clear();   // as if no file had ever been chosen
-        Settings::setLastFolder(QString());
-        MainWindow window;
-        const Options::OptionStates written = sampleStates(1031);
-        const QString file = path("<b>bold&amp;<i>.txt");
-        QStringList proposals;
-        const auto noteProposal = [&proposals](QWidget *w) {   // of a file dialog, which it then cancels
-            auto *dialog = qobject_cast<QFileDialog *>(w);
-            proposals << (dialog ? QFileInfo(dialog->selectedFiles().value(0)).absoluteFilePath() : "no file dialog");
-            w->close();
-        };
-        ModalDriver driver;
-        driver.handleNext(noteProposal);
-        trigger(window, "action_Generate_Configuration_File");
-        window.setOptionStates(written);
-        driver.chooseFile(file);
-        driver.closeMessageBox();
-        trigger(window, "action_Generate_Configuration_File_ToolBar");
-        QCOMPARE(readFile(file), ConfigWriter::fileContents(written));
-        driver.handleNext(noteProposal);
-        trigger(window, "action_Import_Configuration_File");
-        window.setOptionStates(sampleStates(0));   // every row must be reset
-        driver.answerMessageBox(QMessageBox::Discard);
-        driver.chooseFile(file);
-        driver.closeMessageBox();
-        trigger(window, "action_Import_Configuration_File_Toolbar");
-        configFilePath.clear();   // as at the next start
-        MainWindow restarted;
-        driver.handleNext(noteProposal);
-        trigger(restarted, "action_Generate_Configuration_File");
-        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
-        QCOMPARE(proposals, QStringList({QCoreApplication::applicationDirPath() + "/config.txt", file,
-                                         path("config.txt")}));
-        QVERIFY(QSettings().fileName().startsWith(QDir::homePath()));   // never the user's own
-        QCOMPARE(describe(window.optionStates()), describe(written));
-        QVERIFY2(!driver.boxes().value(2).text.contains("ERROR"), qPrintable(driver.boxes().value(2).text));
-        auto *label = window.findChild<QLabel *>(QStringLiteral("label_Generate_Path"));
-        QCOMPARE(label->text(), file);
-        QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(file));   // tags shown, not applied
-    }
-
-    // Every box an import can end with: a warning that leaves the rows alone, or the report; or none
-    // when a long import is cancelled. What is not a regular file is neither read (import, preference
+    // Every box an import can end with, whichever way the file came: a warning that leaves the rows alone, or the
+    // report; or none when a long import is cancelled. What is not a regular file is neither read (import, preference
     // file) nor replaced (generate), at once. The rows whose last line was refused are marked until edited.
     void importEndsInUsableBox_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("swap");   // what takes the file's place once it is picked, if anything
-        QTest::addColumn<Rows>("rows");
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("swap");   // what stands in the file's place, if anything
+        QTest::addColumn<int>("opening");
+        QTest::addColumn<Options::OptionStates>("after");
+        QTest::addColumn<QString>("text");   // of the last dialog
         QTest::addColumn<QStringList>("marks");
-        const Rows kept{{Id, 77}, {Button2, 2005}};
-        const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>|");
-        const QStringList none;
-        QTest::newRow("gone") << QByteArray() << "gone" << kept << "The specified configuration file does not exist!|2"
-                              << none;
+        const auto row = [](const QString &name, const QByteArray &file, const QString &swap, Opening opening,
+                            const Options::OptionStates &after, const QString &text, const QStringList &marks = {}) {
+            QTest::newRow(qPrintable(name)) << file << swap << int(opening) << after << text << marks;
+        };
+        const Options::OptionStates kept = sampleStates(2);   // every row: an import must set them all
+        const QString done = QStringLiteral("<br><b>Import configuration file done!</b></br>");
+        row("gone", "", "gone", ByCommandLine, kept, "The specified configuration file does not exist!");
         QStringList special{"directory"};
 #ifdef Q_OS_UNIX
         special << "FIFO" << "socket" << "link to the zero device";
 #endif
         for (const QString &swap : special)
-            QTest::newRow(qPrintable(swap)) << QByteArray("#ID:5\n") << swap << kept
-                                            << "The specified configuration file cannot be opened!|2" << none;
-        QTest::newRow("cancelled") << QByteArray() << "huge" << kept << "cancelled" << none;
-        QTest::newRow("none refused") << QByteArray("#ID:5\n") << "" << Rows{{Id, 5}}
-            << "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done + "1" << none;
-        QTest::newRow("short report") << QByteArray("#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n#POWER:0\n")
-            << "" << Rows{{Id, 5}, {Volume, 7}, {Power, 0}, {Input01, 9}} << "3 of 6 option lines refused<br>"
-                   + reportLine("#ID:", 1) + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
-                   + reportLine("#INPUT01:", 5) + reportLine("#POWER:") + "<br></br>" + done + "2"
-            << QStringList{"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused"};
-        QTest::newRow("taller than the screen") << QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n" << ""
-            << Rows{{Volume, 7}} << "1 of 300 option lines refused" + done + "2"
-            << QStringList{"checkBox_Volume: Line 300: value refused"};
+            row(swap, "", swap, ByCommandLine, kept, "The specified configuration file cannot be opened!");
+        row("cancelled", "", "huge", ByCommandLine, kept, "Reading the configuration file...");
+        const QStringList openings{"Import", "command line", "dropped"};
+        for (const Opening opening : {ByImport, ByCommandLine, ByDrop})
+            row("none refused, " + openings[opening], "#ID:5\n", "", opening, ticked({{Id, 5}}),
+                "No option line refused, 1 in all<br>" + reportLine("#ID:") + "<br></br>" + done);
+        row("short report", "#ID:200\n#ID:5\n#VOLUME:7\n#VOLUME:77\n#INPUT01:play\n#POWER:0\n#BAUDRATE:1\n", "", ByImport,
+            ticked({{Id, 5}, {Volume, 7}, {Power, 0}, {Input01, 9}, {Baudrate, 1}}), "4 of 7 option lines refused<br>"
+                + reportLine("#ID:", 1) + reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#VOLUME:", 4)
+                + reportLine("#INPUT01:", 5) + reportLine("#POWER:") + reportLine("#BAUDRATE:", 7) + "<br></br>" + done,
+            {"checkBox_Volume: Line 4: value refused", "checkBox_Input01: Line 5: value refused",
+             "checkBox_Baudrate: Line 7: value refused"});   // an accepted zero is not marked
+        row("taller than the screen", QByteArray("#VOLUME:7\n").repeated(299) + "#VOLUME:77\n", "", ByImport,
+            ticked({{Volume, 7}}), "1 of 300 option lines refused" + done, {"checkBox_Volume: Line 300: value refused"});
     }
 
     void importEndsInUsableBox()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, swap);
-        QFETCH(Rows, rows);
-        QFETCH(QString, box);
+        QFETCH(int, opening);
+        QFETCH(Options::OptionStates, after);
+        QFETCH(QString, text);
         QFETCH(QStringList, marks);
         MainWindow window;
-        window.setOptionStates(ticked({{Id, 77}, {Button2, 2005}}));
+        window.setOptionStates(sampleStates(2));
         const QString name = path(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(writeFile(name, file));
-        QString shown;   // as "title|text|icon"
-        bool usable = false, scrolls = false, fixed = false, swapped = swap.isEmpty();
+        QVERIFY(swap.isEmpty() ? writeFile(name, file) : replaceFile(swap, name));
+        bool usable = true, scrolls = false, fixed = false;
         ModalDriver driver;
         driver.answerMessageBox(QMessageBox::Discard);
+        if (opening == ByImport)
+            driver.chooseFile(name);
         driver.handleNext([&](QWidget *w) {
-            auto *dialog = qobject_cast<QFileDialog *>(w);
-            QObject::connect(dialog, &QFileDialog::fileSelected, [&] { swapped = swapped || replaceFile(swap, name); });
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
-            static_cast<QDialog *>(dialog)->accept();
-        });
-        driver.handleNext([&](QWidget *w) {
-            if (auto *progress = qobject_cast<QProgressDialog *>(w)) {
-                progress->cancel();
-                shown = "Import Configuration File|cancelled", usable = true;
-                return;
-            }
             auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box)
+                return static_cast<QProgressDialog *>(w)->cancel();
             auto *view = w->findChild<QTextBrowser *>(QStringLiteral("importReportView"));
-            QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr;
-            usable = ok && ok->isVisible() && w->screen()->availableGeometry().contains(w->frameGeometry());
+            usable = box->button(QMessageBox::Ok)->isVisible() && w->screen()->availableGeometry().contains(w->frameGeometry());
             scrolls = view && view->verticalScrollBar()->maximum() > 0
                       && view->toPlainText().contains(QLatin1String("> ERROR Line(300)"));
             QTextDocument text;   // report lines in a fixed-width font: their padding lines up
-            text.setHtml(box ? box->text() : "");
+            text.setHtml(box->text());
             const QTextCursor line = (view ? view->document() : &text)->find("--> ");
             fixed = !line.isNull() && QFontInfo(line.charFormat().font()).fixedPitch();
-            shown = box ? QString("%1|%2|%3").arg(box->windowTitle(), box->text()).arg(box->icon()) : "no box";
-            shown.remove(QRegularExpression("</?span[^>]*>"));
             w->close();
         });
-        trigger(window, "action_Import_Configuration_File");
-        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        if (opening == ByImport)
+            trigger(window, "action_Import_Configuration_File");
+        else if (opening == ByCommandLine)   // as main() does, given a path relative to the working folder
+            window.openFile(CommandLine::parseWindowArguments({"Quillary", QDir::current().relativeFilePath(name)}).file);
+        else
+            drop(window, {QUrl::fromLocalFile(name)});
+        QTRY_VERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QVERIFY(usable);
         QCOMPARE(scrolls, file.size() > 1000);
-        QVERIFY(swapped);
-        QCOMPARE(fixed, scrolls || box.contains("--> "));
-        QCOMPARE(shown, "Import Configuration File|" + box);
-        QCOMPARE(describe(window.optionStates()), describe(ticked(rows)));
-        QCOMPARE(window.isWindowModified(), !box.contains("done!"));
+        QCOMPARE(fixed, scrolls || text.contains("--> "));
+        ModalDriver::Seen shown = driver.seen().last();
+        QCOMPARE(shown.title, "Import Configuration File");
+        QCOMPARE(shown.text.remove(QRegularExpression("</?span[^>]*>")), text);
+        QCOMPARE(shown.icon, swap == "huge" ? QMessageBox::NoIcon : text.startsWith("No option") ? QMessageBox::Information
+                                                                                                 : QMessageBox::Warning);
+        QCOMPARE(describe(window.optionStates()), describe(after));
+        QCOMPARE(window.isWindowModified(), !text.contains("done!"));
         const auto marked = [&window] {
             QStringList marked;
             for (const QCheckBox *caption : window.findChildren<QCheckBox *>())
@@ -438,7 +376,7 @@ private slots:
                     marked << caption->objectName() + ": " + caption->toolTip();
             return marked;
         };
-        trigger(window, "action_English");   // keeps the marks and the path
+        trigger(window, "action_English");   // refills the lists, yet keeps the marks and the path
         QCOMPARE(window.findChild<QLabel *>("label_Generate_Path")->text(), name);
         QCOMPARE(marked(), marks);
         if (!marks.isEmpty()) {   // an edit clears that row's mark only
@@ -450,13 +388,34 @@ private slots:
         QVERIFY(!Preferences::readLanguage(name));
         if (QFileInfo(name).canonicalFilePath() == "/dev/zero")
             QSKIP("no device node of its own could be made to save to");
-        const SaveOutcome generated = saveAtomically(name, ConfigWriter::fileContents(ticked(rows)));
+        const SaveOutcome generated = saveAtomically(name, ConfigWriter::fileContents(after));
         QVERIFY(!generated.saved && !generated.error.isEmpty());
         QVERIFY(QFileInfo::exists(name) && !QFileInfo(name).isFile());   // left as it was
     }
 
-    // Before changed rows are lost, the user is asked; Save runs Generate. Only a save
-    // done, or Discard, lets the window close or the import go on.
+    // Several files, a folder or a web address dropped are refused at once; the status bar says why.
+    void refusesOtherDrops_data()
+    {
+        QTest::addColumn<QStringList>("urls");
+        QTest::addColumn<QString>("refusal");
+        const QString file = QUrl::fromLocalFile(path("dropped.txt")).toString();
+        QTest::newRow("two files") << QStringList{file, file} << "Drop one configuration file at a time.";
+        QTest::newRow("folder") << QStringList{QUrl::fromLocalFile(m_dir.path()).toString()} << "A folder cannot be imported.";
+        QTest::newRow("web address") << QStringList{"https://www.halvex.example/"} << "Only a file on this computer can be imported.";
+    }
+
+    void refusesOtherDrops()
+    {
+        QFETCH(QStringList, urls);
+        QFETCH(QString, refusal);
+        MainWindow window;
+        drop(window, QUrl::fromStringList(urls));
+        QCOMPARE(window.statusBar()->currentMessage(), refusal);
+    }
+
+    // Before changed rows are lost, the user is asked; Save runs Generate, whose box tells how it went. Only a
+    // save done, or Discard, lets the window close or the import go on. The dialogs start in the program's
+    // folder until a file is chosen, then at that file; the next run starts in its folder.
     void unsavedChanges_data()
     {
         QTest::addColumn<int>("way");
@@ -472,10 +431,13 @@ private slots:
     {
         QFETCH(int, way);
         QFETCH(int, answer);
+        configFilePath.clear();   // as if no file had ever been chosen
+        Settings::setLastFolder(QString());
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QString file = path("unsaved.txt");
+        const QString file = path("<b>bold&amp;<i>.txt"), program = QCoreApplication::applicationDirPath();
+        const QString refused = QCoreApplication::applicationFilePath() + "/config.txt";   // below a file
         QFile::remove(file);
         window.findChild<QSpinBox *>("spinBox_Volume")->setValue(answer == Unmodified ? 32 : 50);
         ModalDriver driver;
@@ -484,8 +446,8 @@ private slots:
             driver.answerMessageBox(answer == Discard ? QMessageBox::Discard : answer == Cancel ? QMessageBox::Cancel
                                                                                                 : QMessageBox::Save);
         if (answer == Save || answer == SaveFails) {
-            driver.chooseFile(answer == Save ? file : QCoreApplication::applicationFilePath() + "/config.txt");
-            driver.closeMessageBox();
+            driver.chooseFile(answer == Save ? file : refused);
+            driver.answerMessageBox();
         } else if (answer == SaveCancelled) {
             driver.cancelDialog();
         }
@@ -496,61 +458,34 @@ private slots:
         else if (way == CloseButton)
             window.close();
         else
-            trigger(window, way == FileExit ? "action_Quit" : "action_Import_Configuration_File");
+            trigger(window, way == FileExit ? "action_Quit" : "action_Import_Configuration_File_Toolbar");
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QCOMPARE(window.isVisible(), way == ImportCommand || !goesOn);
         QCOMPARE(readFile(file), answer == Save ? ConfigWriter::fileContents(window.optionStates()) : "");
         QCOMPARE(window.isWindowModified(), answer != Save && answer != Unmodified);
-        // The save's outcome: done, and where the file went; or why not, the path shown as typed.
-        const QString refused = QCoreApplication::applicationFilePath() + "/config.txt";
-        const QString outcome = answer == Save ? "<b>Create configuration file done!</b>"
-                                               : "Impossible to create configuration file!\n" + refused + ": "
-                                                     + saveAtomically(refused, {}).error;
-        QCOMPARE(driver.boxes().value(1).text, answer == Save || answer == SaveFails ? outcome : "");
-        QCOMPARE(driver.boxes().value(1).format, answer == SaveFails ? Qt::PlainText : Qt::AutoText);
+        // Every dialog in turn: the question; the save dialog, in the program's folder at first; the save's outcome,
+        // done or why not with the path as typed; the open dialog, at the file chosen last.
+        QStringList expected;
+        if (answer != Unmodified)
+            expected << "Quillary: The options have been modified.\nDo you want to save your changes?";
+        if (answer == Save || answer == SaveCancelled || answer == SaveFails)
+            expected << "Save Configuration File: " + program + "/config.txt";
+        if (answer == Save || answer == SaveFails)
+            expected << "Generate Configuration File: " + (answer == Save ? "<b>Create configuration file done!</b>"
+                : "Impossible to create configuration file!\n" + refused + ": " + saveAtomically(refused, {}).error);
+        if (way == ImportCommand && goesOn)
+            expected << "Open Configuration File: " + (answer == Save ? file : program);
+        QStringList seen;
+        for (const ModalDriver::Seen &dialog : driver.seen())
+            seen << dialog.title + ": " + dialog.text;
+        QCOMPARE(seen, expected);
+        QCOMPARE(driver.seen().value(2).format, answer == SaveFails ? Qt::PlainText : Qt::AutoText);
         QCOMPARE(window.statusBar()->currentMessage(), answer == Save ? "Saved to " + file : "");
-    }
-
-    // A file named on the command line or dropped is imported as Import does; other drops change nothing.
-    void opensFileFromOutside_data()
-    {
-        QTest::addColumn<QStringList>("names");   // dropped; "" first: the rest is the command line
-        QTest::addColumn<QString>("refusal");
-        const QString file = QUrl::fromLocalFile(path("opened.txt")).toString();
-        QTest::newRow("command line") << QStringList{"", QDir::current().relativeFilePath(path("opened.txt"))} << "";
-        QTest::newRow("dropped") << QStringList{file} << "";
-        QTest::newRow("two files") << QStringList{file, file} << "Drop one configuration file at a time.";
-        QTest::newRow("folder") << QStringList{QUrl::fromLocalFile(m_dir.path()).toString()} << "A folder cannot be imported.";
-        QTest::newRow("web address") << QStringList{"https://www.halvex.example/"} << "Only a file on this computer can be imported.";
-    }
-
-    void opensFileFromOutside()
-    {
-        QFETCH(QStringList, names);
-        QFETCH(QString, refusal);
-        QVERIFY(writeFile(path("opened.txt"), "#ID:5\n"));
-        MainWindow window;
-        window.setOptionStates(ticked({{Id, 9}}));   // unsaved changes
-        ModalDriver driver;
-        if (refusal.isEmpty()) {
-            driver.answerMessageBox(QMessageBox::Discard);
-            driver.closeMessageBox();
-        }
-        if (names.first().isEmpty()) {   // as main() does
-            window.openFile(CommandLine::parseWindowArguments(QStringList{"Quillary"} + names.mid(1)).file);
-        } else {
-            QMimeData dropped;
-            dropped.setUrls(QUrl::fromStringList(names));
-            QDragEnterEvent enter(QPoint(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-            QDropEvent drop(QPointF(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(&window, &enter);   // a drop goes where the drag was taken
-            QApplication::sendEvent(&window, &drop);
-        }
-        QTRY_VERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
-        QCOMPARE(window.statusBar()->currentMessage(), refusal);
-        QCOMPARE(describe(window.optionStates()), describe(ticked({{Id, refusal.isEmpty() ? 5 : 9}})));
-        QCOMPARE(window.findChild<QLabel *>("label_Generate_Path")->text(), refusal.isEmpty() ? path("opened.txt") : "");
-        QCOMPARE(driver.boxes().value(1).text.startsWith("No option line refused, 1 in all"), refusal.isEmpty());
+        auto *label = window.findChild<QLabel *>(QStringLiteral("label_Generate_Path"));
+        QCOMPARE(label->text(), answer == Save ? file : answer == SaveFails ? refused : "");
+        QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->text()));   // tags shown as typed
+        QCOMPARE(Settings::startFolder(), answer == Save ? m_dir.path() : program);   // for the next run
+        QVERIFY(QSettings().fileName().startsWith(QDir::homePath()));   // never the user's own
     }
 };
 

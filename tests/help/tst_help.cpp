@@ -1,16 +1,13 @@
 // The Help menu: the URLs handed to the desktop and the About dialog.
 #include "support/testapp.h"
+#include "support/testdata.h"
 
 #include "app/mainwindow.h"
 #include "help/aboutwindows.h"
 
-#include <QAction>
-#include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTranslator>
-#include <QUrlQuery>
+#include <QtWidgets>
+
+enum Closing { ByOk, ByEscape, ByCloseButton };   // of the About dialog
 
 class TestHelp : public QObject
 {
@@ -69,7 +66,7 @@ private slots:
         QFETCH(QStringList, url);
         MainWindow window;
         QVERIFY(translateWith(qmPath));
-        window.findChild<QAction *>(action)->trigger();
+        trigger(window, action);
         QCOMPARE(urls.size(), 1);
         // Many mail programs read a bare "+" in a query as a blank.
         QVERIFY(!urls.first().query(QUrl::FullyEncoded).contains(QLatin1Char('+')));
@@ -83,10 +80,10 @@ private slots:
     {
         QTest::addColumn<QString>("qmPath");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("closedBy");   // 0: OK, 1: Escape, 2: close button
-        QTest::newRow("English, OK") << QString() << "About Quillary" << 0;
-        QTest::newRow("English, Escape") << QString() << "About Quillary" << 1;
-        QTest::newRow("French, close button") << FRENCH_QM << QString::fromUtf8("À propos de Quillary") << 2;
+        QTest::addColumn<int>("closedBy");
+        QTest::newRow("English, OK") << QString() << "About Quillary" << int(ByOk);
+        QTest::newRow("English, Escape") << QString() << "About Quillary" << int(ByEscape);
+        QTest::newRow("French, close button") << FRENCH_QM << QString::fromUtf8("À propos de Quillary") << int(ByCloseButton);
     }
 
     void about()
@@ -96,7 +93,7 @@ private slots:
         QFETCH(int, closedBy);
         MainWindow window;
         QVERIFY(translateWith(qmPath));
-        window.findChild<QAction *>(QStringLiteral("action_About"))->trigger();
+        trigger(window, "action_About");
         dialog = qobject_cast<AboutWindows *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), title);
@@ -114,9 +111,9 @@ private slots:
         QVERIFY2(!system.contains("Microsoft") && system.contains(QSysInfo::productVersion()), qPrintable(system));
 #endif
 
-        if (closedBy == 0)
+        if (closedBy == ByOk)
             QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        else if (closedBy == 1)
+        else if (closedBy == ByEscape)
             QTest::keyClick(dialog, Qt::Key_Escape);
         else
             QVERIFY(dialog->close());

@@ -13,30 +13,16 @@
 #include <QTimer>
 #include <QWindow>
 
-namespace {
-
-void reportMenuTitles(const QString &reportPath)
+static void reportMenuTitles(const QString &reportPath)
 {
     QFile report(reportPath);
     if (!report.open(QIODevice::WriteOnly))
         return;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<QMainWindow *>(widget)) {
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<QMainWindow *>(widget))
             for (QAction *menu : window->menuBar()->actions())
                 report.write(menu->text().toUtf8() + '\n');
-        }
-    }
 }
-
-void closeAllWindows()
-{
-    for (QWindow *window : QGuiApplication::topLevelWindows()) {
-        if (window->isVisible())
-            window->close();   // the same close request as the title bar's button
-    }
-}
-
-} // namespace
 
 class CloseWindowsPlugin : public QGenericPlugin
 {
@@ -52,7 +38,9 @@ public:
         QTimer::singleShot(0, closer, [closer, reportPath] {
             QTimer::singleShot(500, closer, [reportPath] {
                 reportMenuTitles(reportPath);
-                closeAllWindows();
+                for (QWindow *window : QGuiApplication::topLevelWindows())
+                    if (window->isVisible())
+                        window->close();   // the same close request as the title bar's button
             });
         });
         return closer;

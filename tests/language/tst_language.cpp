@@ -10,10 +10,7 @@
 #include "language/translationlookup.h"
 #include "options/optioncatalogue.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QTranslator>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -228,9 +225,7 @@ private slots:
         auto window = std::make_unique<MainWindow>();
         QCOMPARE(shown(*window), shownIn("actionDefault"));
         window->show();
-        Options::OptionStates edited = Options::defaultStates(true);
-        for (int r = 0; r < Options::OptionCount; ++r)   // every third row unticked, every value changed
-            edited[r] = {r % 3 != 0, edited[r].value + 1};
+        const Options::OptionStates edited = sampleStates(3);   // every third row unticked, the others changed
         window->setOptionStates(edited);
         trigger(*window, from);
         trigger(*window, to);

@@ -8,16 +8,10 @@
 #include "support/testapp.h"
 #include "support/testdata.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSpinBox>
+#include <QtWidgets>
 
 enum { Unchanged = -1 };
+enum Ticks { TicksKept, NoneTicked, AllTicked };
 constexpr int enter = Qt::Key_Return;
 
 class TestOptions : public QObject
@@ -26,47 +20,24 @@ class TestOptions : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR)); }
+    void cleanup() { QFile::remove(preferenceFilePath); }   // every window opens in the default language
 
-    // Tokens as the reader finds them at the start of a value, and the list item of each.
-    void tokens_data()
+    // Every value of every kind reads back from its text, and only from the text as written. A token is read at
+    // the start of a longer value too; no token begins another, so a token cut short is none. Past either end of
+    // the list there is none. The parser's and the writer's tables pin the tokens down.
+    void everyValueRoundTrips()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("item");   // for a whole token only
-        QTest::newRow("first") << "PLAY" << 0 << "Play";
-        QTest::newRow("last named") << "VOLUME_MINUS" << 7 << "Volume -";
-        QTest::newRow("first folder") << "FOLDER000" << 8 << "Folder 000";
-        QTest::newRow("last folder") << "FOLDER999" << 1007 << "Folder 999";
-        QTest::newRow("first serial") << "RS001" << 1008 << "Serial command 001";
-        QTest::newRow("last serial") << "RS999" << 2006 << "Serial command 999";
-        QTest::newRow("trailing text ignored") << "PLAYER" << 0 << "";
-        QTest::newRow("folder with extra digit") << "FOLDER0012" << 9 << "";
-        QTest::newRow("lower case") << "play" << -1 << "";
-        QTest::newRow("leading blank") << " PLAY" << -1 << "";
-        QTest::newRow("short folder number") << "FOLDER5" << -1 << "";
-        QTest::newRow("serial zero does not exist") << "RS000" << -1 << "";
-        QTest::newRow("non-ascii digits") << QString::fromUtf8("RS\u0661\u0662\u0663") << -1 << "";
-    }
-
-    void tokens()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, index);
-        QFETCH(QString, item);
-        QCOMPARE(Options::functionIndexAtStart(text), index);
-        if (!item.isEmpty()) {
-            QCOMPARE(Options::functionToken(index), text);
-            QCOMPARE(Options::functionItemText(index), item);
+        for (int k = 0; k <= int(Options::ValueKind::Baudrate); ++k) {
+            const auto kind = Options::ValueKind(k);
+            const Options::KindFacts &facts = Options::facts(kind);
+            for (int value = facts.minimum; value <= facts.maximum; ++value)
+                QCOMPARE(Options::valueFromText(kind, Options::valueText(kind, value)), value);
+            for (const QString &typed : {' ' + Options::valueText(kind, facts.minimum),
+                                         Options::valueText(kind, facts.maximum) + '0'})
+                QCOMPARE(Options::valueFromText(kind, typed), -1);
         }
-    }
-
-    // Every token reads back as its own index, whatever follows it; no token begins
-    // another, so a token cut short is none. Past either end of the list there is none.
-    void everyTokenRoundTrips()
-    {
         for (int i = 0; i < Options::FunctionCount; ++i) {
             const QString token = Options::functionToken(i);
-            QCOMPARE(Options::functionIndexAtStart(token), i);
             QCOMPARE(Options::functionIndexAtStart(token + "9_Z"), i);
             QCOMPARE(Options::functionIndexAtStart(token.chopped(1)), -1);
         }
@@ -74,6 +45,8 @@ private slots:
             QVERIFY(Options::functionToken(outside).isEmpty() && Options::functionItemText(outside).isEmpty());
     }
 
+    // The rows at start-up, with lists of all 2007 functions. The language tests check that the lists' texts
+    // follow the language; the import's table, that a refill of the lists keeps the rows' marks.
     void windowAfterStart()
     {
         MainWindow window;
@@ -97,79 +70,56 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>("label_Input03_Infos_2")->text(), QString("Input 4 function (#INPUT04)"));
         for (const char *name : {"label_Input05_infos", "label_Input06_infos", "label_Input15_infos"})
             QVERIFY2(window.findChild<QLabel *>(name), name);
-        const auto functionBoxes = window.findChildren<QComboBox *>(QRegularExpression("^comboBox_(Input|Button)"));
-        QCOMPARE(functionBoxes.size(), 17);
-        for (const QComboBox *box : functionBoxes)
+        const auto boxes = window.findChildren<QComboBox *>(QRegularExpression("^comboBox_(Input|Button)"));
+        QCOMPARE(boxes.size(), 17);
+        for (const QComboBox *box : boxes)
             QCOMPARE(box->count(), Options::FunctionCount);
-
-        // A second window or a refill must not grow the keyword lists.
-        MainWindow second;
-        trigger(second, "action_English");
+        MainWindow second;   // neither a second window nor a refill may grow the keyword lists
+        trigger(second, "action_Fran_ais");
         QCOMPARE(optionKeywords, Options::optionKeywordTable());
         QCOMPARE(functionKeywords, Options::functionKeywordTable());
     }
 
+    // The commands on rows whose values are all off their defaults, two of them unticked. The window shows it
+    // is modified ("[*]" in the title) while the rows differ from those at start-up.
     void commands_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("ticks");   // -1: kept and values reset to defaults; 0: none; 1: all
-        QTest::newRow("defaults, menu") << "actionDefault_settings" << -1;
-        QTest::newRow("defaults, tool bar") << "actionDefault_settings_ToolBar" << -1;
-        QTest::newRow("select all, menu") << "action_Select_All_Options" << 1;
-        QTest::newRow("select all, tool bar") << "action_Select_All_Options_Toolbar" << 1;
-        QTest::newRow("unselect all, menu") << "action_Unselect_All_options" << 0;
-        QTest::newRow("unselect all, tool bar") << "action_Unselect_All_options_Toolbar" << 0;
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("defaults, menu") << QStringList{"actionDefault_settings"} << int(TicksKept) << true;
+        QTest::newRow("defaults, tool bar") << QStringList{"actionDefault_settings_ToolBar"} << int(TicksKept) << true;
+        QTest::newRow("select all, menu") << QStringList{"action_Select_All_Options"} << int(AllTicked) << true;
+        QTest::newRow("select all, tool bar") << QStringList{"action_Select_All_Options_Toolbar"} << int(AllTicked) << true;
+        QTest::newRow("unselect all, menu") << QStringList{"action_Unselect_All_options"} << int(NoneTicked) << true;
+        QTest::newRow("unselect all, tool bar") << QStringList{"action_Unselect_All_options_Toolbar"} << int(NoneTicked)
+                                                << true;
+        QTest::newRow("back to start-up") << QStringList{"actionDefault_settings", "action_Fran_ais",
+                                                         "action_Select_All_Options"} << int(AllTicked) << false;
     }
 
     void commands()
     {
-        QFETCH(QString, action);
+        QFETCH(QStringList, actions);
         QFETCH(int, ticks);
-        MainWindow window;
-        Options::OptionStates before = Options::defaultStates(true);   // every value off its default
-        for (Options::OptionState &row : before)
-            row.value += 1;
-        before[1].included = before[8].included = false;
-        window.setOptionStates(before);
-        trigger(window, action);
-        const Options::OptionStates after = window.optionStates();
-        for (int r = 0; r < Options::OptionCount; ++r) {
-            QCOMPARE(after[r].value, ticks < 0 ? Options::catalogue()[r].defaultValue : before[r].value);
-            QCOMPARE(after[r].included, ticks < 0 ? before[r].included : ticks == 1);
-        }
-    }
-
-    // Edits as "widget.property=value" or an action's name: is the window modified, that is,
-    // do the rows differ from those at start-up?
-    void modifiedMarker_data()
-    {
-        QTest::addColumn<QString>("edits");
-        QTest::addColumn<bool>("modified");
-        QTest::newRow("tick") << "checkBox_Boot.checked=0" << true;
-        QTest::newRow("spin box") << "spinBox_Volume.value=50" << true;
-        QTest::newRow("list, language switch") << "comboBox_Input01.currentIndex=537 action_English" << true;
-        QTest::newRow("unselect all") << "action_Unselect_All_options_Toolbar" << true;
-        QTest::newRow("tick, select all") << "checkBox_Boot.checked=0 action_Select_All_Options" << false;
-        QTest::newRow("list, defaults") << "comboBox_Power.currentIndex=1 actionDefault_settings" << false;
-    }
-
-    void modifiedMarker()
-    {
-        QFETCH(QString, edits);
         QFETCH(bool, modified);
         MainWindow window;
-        for (const QString &edit : edits.split(' ')) {
-            const QStringList parts = edit.split(QRegularExpression("[.=]"));
-            if (parts.size() < 3)
-                trigger(window, edit);
-            else
-                window.findChild<QWidget *>(parts[0])->setProperty(qPrintable(parts[1]), parts[2].toInt());
+        Options::OptionStates before = sampleStates(2);
+        before[Volume].included = before[Input01 + 3].included = false;
+        window.setOptionStates(before);
+        for (const QString &action : actions)
+            trigger(window, action);
+        const Options::OptionStates after = window.optionStates();
+        for (int r = 0; r < Options::OptionCount; ++r) {
+            QCOMPARE(after[r].value, actions.first().startsWith("actionDefault") ? Options::catalogue()[r].defaultValue
+                                                                                 : before[r].value);
+            QCOMPARE(after[r].included, ticks == TicksKept ? before[r].included : ticks == AllTicked);
         }
-        QCOMPARE(window.isWindowModified(), modified);   // shown by the "[*]" of the title
+        QCOMPARE(window.isWindowModified(), modified);
     }
 
-    // The File menu's keys trigger its commands; the tool bar's twins have none, even after a
-    // language change.
+    // The File menu's keys trigger its commands; the tool bar's twins, which open the same dialogs, have none,
+    // even after a language change.
     void shortcuts()
     {
         MainWindow window;
@@ -178,6 +128,10 @@ private slots:
         for (QAction *a : window.findChildren<QAction *>(QRegularExpression("_Tool[Bb]ar$")))
             QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
         ModalDriver driver;
+        for (const char *twin : {"action_Generate_Configuration_File_ToolBar", "action_Import_Configuration_File_Toolbar"}) {
+            driver.cancelDialog();
+            trigger(window, twin);
+        }
         for (const QString keys : {"Ctrl+S action_Generate_Configuration_File", "Ctrl+O action_Import_Configuration_File",
                                    "Ctrl+D actionDefault_settings", "Ctrl+C action_Select_All_Options",
                                    "Ctrl+U action_Unselect_All_options", "Ctrl+Q action_Quit"}) {
@@ -192,6 +146,11 @@ private slots:
             QVERIFY2(triggered.count() == 1, qPrintable(keys));
         }
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QStringList titles;
+        for (const ModalDriver::Seen &dialog : driver.seen())
+            titles << dialog.title;
+        const QStringList fileDialogs{"Save Configuration File", "Open Configuration File"};
+        QCOMPARE(titles, fileDialogs + fileDialogs + QStringList("Quillary"));
         QVERIFY(!window.isVisible());
     }
 
@@ -237,6 +196,7 @@ private slots:
         QTest::keyClick(focused, Qt::Key(key));
         QCOMPARE(box->currentIndex(), index == Unchanged ? before : index);
         QCOMPARE(changed.count(), index == Unchanged ? 0 : 1);
+        QCOMPARE(window.isWindowModified(), index != Unchanged);
         QCOMPARE(box->toolTip(), Options::functionToken(box->currentIndex()));
         // Enter on no match keeps the search open and says so.
         QWidget *search = QApplication::activePopupWidget();
@@ -272,25 +232,6 @@ private slots:
         QCOMPARE(indexChanges, 0);
     }
 
-    // The lists are sized without measuring every item at show time; they must
-    // still show their longest item in full.
-    void listsAreWideEnoughForTheirItems()
-    {
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (QComboBox *box : window.findChildren<QComboBox *>()) {
-            int widest = 0;
-            for (int i = 0; i < box->count(); ++i)
-                widest = qMax(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
-            QStyleOptionComboBox option;
-            option.initFrom(box);
-            const QRect text = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                            QStyle::SC_ComboBoxEditField, box);
-            QVERIFY2(text.width() >= widest, qPrintable(box->objectName()));
-        }
-    }
-
     // ctest runs this once more at scale factor 2, where the screen is half as wide.
     void rowsFitTheWindow_data()
     {
@@ -310,10 +251,7 @@ private slots:
         QFETCH(QString, input01Name);
         const QFont original = QApplication::font();
         QApplication::setFont(QFont(original.family(), points));
-        const auto restore = qScopeGuard([&] {
-            QApplication::setFont(original);
-            QFile::remove(preferenceFilePath);   // the next window opens in the default language
-        });
+        const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -341,6 +279,17 @@ private slots:
             QVERIFY2(shown.left() >= 0 && shown.right() < area->viewport()->width(), qPrintable(editor->objectName()));
             editorLefts << shown.left();
             QVERIFY(editor->accessibleName().contains(caption->text().remove(':').trimmed()));
+            // The lists are sized without measuring every item at show time, yet show their longest in full.
+            if (const auto *list = qobject_cast<const QComboBox *>(editor)) {
+                int widest = 0;
+                for (int i = 0; i < list->count(); ++i)
+                    widest = qMax(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                const QRect text = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                 QStyle::SC_ComboBoxEditField, list);
+                QVERIFY2(text.width() >= widest, qPrintable(list->objectName()));
+            }
             QCOMPARE(editor->accessibleDescription(), info->text());
         }
         QCOMPARE(editorLefts.size(), 1);

@@ -4,6 +4,18 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProgressDialog>
+
+static ModalDriver::Seen seenIn(QWidget *w)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(w))
+        return {box->windowTitle(), box->text(), box->icon(), box->textFormat()};
+    auto *files = qobject_cast<QFileDialog *>(w);
+    auto *progress = qobject_cast<QProgressDialog *>(w);
+    const QString text = files ? files->selectedFiles().value(0, files->directory().path())
+                         : progress ? progress->labelText() : QString();
+    return {w->windowTitle(), text};
+}
 
 static void dismiss(QWidget *w)
 {
@@ -36,10 +48,7 @@ void ModalDriver::chooseFile(const QString &path)
         if (!expected(w, dialog, "file dialog"))
             return;
         // selectFile() leaves the name alone while its field has focus: type it instead.
-        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            name->setText(path);
-        else
-            dialog->selectFile(path);
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog *>(dialog)->accept();   // QFileDialog hides accept()
     });
 }
@@ -49,18 +58,12 @@ void ModalDriver::cancelDialog()
     handleNext(dismiss);
 }
 
-void ModalDriver::closeMessageBox()
-{
-    answerMessageBox(QMessageBox::Ok);
-}
-
 void ModalDriver::answerMessageBox(QMessageBox::StandardButton button)
 {
     handleNext([this, button](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
         if (!expected(w, box && box->button(button), "message box with that button"))
             return;
-        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
         box->button(button)->click();
     });
 }
@@ -87,6 +90,7 @@ void ModalDriver::poll()
     if (!answered && !m_steps.isEmpty()) {
         m_lastHandled = modal;
         m_clock.restart();
+        m_seen.append(seenIn(modal));
         // Run the step outside this timer's callback: a step that opens another modal
         // (the overwrite question of a save dialog) must not stop the polling.
         QTimer::singleShot(0, this, [step = m_steps.takeFirst(), target = QPointer<QWidget>(modal)] {

@@ -13,27 +13,28 @@
 class ModalDriver : public QObject
 {
 public:
-    struct Box { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format = Qt::AutoText; };
+    // What each dialog showed as it came up: a box its text, a file dialog the file it
+    // proposes (or its folder), a progress dialog its label.
+    struct Seen { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format = Qt::AutoText; };
 
     explicit ModalDriver(int watchdogMs = 10000);
 
     void chooseFile(const QString &path);   // a file dialog: pick `path` and accept
     void cancelDialog();                    // any dialog or box: Cancel/Escape
-    void closeMessageBox();                 // a message box: record it and press OK
-    void answerMessageBox(QMessageBox::StandardButton button);   // record it and press `button`
+    void answerMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok);   // a message box
     void handleNext(const std::function<void(QWidget *)> &step);   // the step must close it
 
     // True when every queued step ran and nothing unexpected showed up.
     bool finished() const { return problems().isEmpty(); }
     QStringList problems() const;
-    const QList<Box> &boxes() const { return m_boxes; }
+    const QList<Seen> &seen() const { return m_seen; }
 
 private:
     void poll();
     bool expected(QWidget *w, bool ok, const char *what);
 
     QList<std::function<void(QWidget *)>> m_steps;
-    QList<Box> m_boxes;
+    QList<Seen> m_seen;
     QStringList m_problems;
     QPointer<QWidget> m_lastHandled;
     QTimer m_timer;

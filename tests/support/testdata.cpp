@@ -32,6 +32,18 @@ Options::OptionStates ticked(const Rows &rows)
     return states;
 }
 
+Options::OptionStates sampleStates(int k)
+{
+    Options::OptionStates states;
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
+        const bool included = k % 2 == 0 || (k + r) % 3 != 0;
+        states[r] = {included, included ? facts.minimum + (k / 2 + 100 * r) % (facts.maximum - facts.minimum + 1)
+                                        : Options::catalogue()[r].defaultValue};
+    }
+    return states;
+}
+
 QString reportLine(const char *key, int errorLine)
 {
     const QString padded = QString::fromLatin1(key).leftJustified(30, QLatin1Char('-'));

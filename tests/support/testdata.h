@@ -23,6 +23,11 @@ using Rows = QList<QPair<int, int>>;   // row, value
 Options::OptionStates ticked(const Rows &rows);
 enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Baudrate };
 
+// Sample k of 2 * 2007: row r holds the value (k / 2 + 100 r), wrapped into its range, so that every function
+// stands on every input and button. Odd samples untick every third row, which then holds its default, as
+// after an import. Sample 2 has every row ticked and off its default.
+Options::OptionStates sampleStates(int k);
+
 // One line of an import report: "<br>#ID:-----...> OK</br>", or ERROR with the line number.
 QString reportLine(const char *key, int errorLine = 0);
 
