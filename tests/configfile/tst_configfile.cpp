@@ -232,13 +232,14 @@ private slots:
             QCOMPARE(ConfigReader::reportHtml(read(file, states, piece)), report);
             QCOMPARE(describe(states), describe(ticked(rows)));
         }
-
     }
 
     // Only the start of a line can matter: a 300 MB line must not be held in memory.
     void hugeLineNeedsNoMemory()
     {
-#if defined(Q_OS_UNIX) && !defined(__SANITIZE_ADDRESS__)   // whose allocator keeps what was freed
+#if !defined(Q_OS_UNIX) || defined(__SANITIZE_ADDRESS__)   // whose allocator keeps what was freed
+        QSKIP("no peak memory figure to trust here");
+#else
         const auto peakKiB = [] { rusage usage{}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
         const qint64 before = peakKiB();
         QFile file(path("huge line"));   // "#ID:7", 300 MB of NUL that take no room on disk, "#VOLUME:12"
