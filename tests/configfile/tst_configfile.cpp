@@ -234,6 +234,25 @@ private slots:
         }
     }
 
+    // The report keeps only its first lines for display, yet counts every line, and every line is heard as it is
+    // made: the command-line check prints them all.
+    void reportKeepsFirstLinesHearsAll()
+    {
+        QByteArray file = QByteArray("#ID:5\n").repeated(ConfigReader::MaxReportLines) + "#ID:500\n";
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        Options::OptionStates states = Options::defaultStates(false);
+        QList<qint64> heard;
+        const ConfigReader::Report report = ConfigReader::readConfigFile(
+            buffer, states, {}, [&](const ConfigReader::ReportLine &line) { heard << line.lineNumber; });
+        QCOMPARE(report.lines.size(), ConfigReader::MaxReportLines);
+        QCOMPARE(report.lines.last().lineNumber, qint64(ConfigReader::MaxReportLines));
+        QCOMPARE(report.optionLines, ConfigReader::MaxReportLines + 1);
+        QCOMPARE(report.refused, 1);
+        QCOMPARE(heard.size(), ConfigReader::MaxReportLines + 1);
+        QCOMPARE(heard.last(), ConfigReader::MaxReportLines + 1);
+    }
+
     // Only the start of a line can matter: a 300 MB line must not be held in memory.
     void hugeLineNeedsNoMemory()
     {
