@@ -58,9 +58,7 @@ void MainWindow::changeLanguage()
     QCoreApplication::removeTranslator(&appTranslator);
     if (Translation::loadFromFolders(appTranslator, appTranslationBytes, fileName, Translation::searchFolders()))
         QCoreApplication::installTranslator(&appTranslator);
-    const QString shownPath = ui->label_Generate_Path->text();   // the form would empty it
     ui->retranslateUi(this);
-    ui->label_Generate_Path->setText(shownPath);
 }
 
 // French is tested last, so it wins should both marks be set.
