@@ -9,10 +9,8 @@ set(QUILLARY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 install(TARGETS quillary quillary_cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/src/cli/quillary-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# The language lookup searches <bindir>/../<datadir>/quillary/translations.
-if(QUILLARY_QM_FILES)
-    install(FILES ${QUILLARY_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillary/translations)
-endif()
+# Where the language lookup searches, <bindir>/../<datadir>/quillary/translations.
+install(FILES ${QUILLARY_QM_FILES} DESTINATION ${QUILLARY_TRANSLATIONS_INSTALL_DIR})
 
 install(FILES ${QUILLARY_PACKAGING_DIR}/${QUILLARY_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -22,7 +22,6 @@ add_custom_target(quillary_translations ALL DEPENDS ${_quillary_qm_files})
 add_dependencies(quillary quillary_translations)
 
 # For the install rule and the tests, wherever they are written.
-set(QUILLARY_QM_FILES ${_quillary_qm_files})
 set(QUILLARY_QM_FILES ${_quillary_qm_files} PARENT_SCOPE)
 set(QUILLARY_TS_FILES ${QUILLARY_TS_FILES} PARENT_SCOPE)
 set(QUILLARY_QM_DIR "${_quillary_exe_dir}" PARENT_SCOPE)
