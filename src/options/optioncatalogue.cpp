@@ -2,19 +2,28 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
+
 namespace Options {
 
 namespace {
 
+// The items of the small lists; a list index is the value.
+const char *const powerTexts[] = {QT_TRANSLATE_NOOP("MainWindow", "Off"), QT_TRANSLATE_NOOP("MainWindow", "On")};
+const char *const monitoringTexts[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "No monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Daisy chain mode"),
+    QT_TRANSLATE_NOOP("MainWindow", "Monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Advanced monitoring mode")};
+const char *const baudRates[] = {"9600", "19200", "38400"};   // as the file holds them, never translated
+
 // In the order of ValueKind.
 const KindFacts kindFacts[] = {
-    {Encoding::Number, 3, 1, 127},                          // Id: "001"
-    {Encoding::Number, 2, 0, 64},                           // Volume: "05"
-    {Encoding::Number, 1, 0, 1},                            // Power: off, on
-    {Encoding::Number, 1, 0, 3},                            // Monitoring: four modes
-    {Encoding::Number, 3, 0, 999},                          // Boot: "007"
-    {Encoding::Token, 0, 0, FunctionCount - 1},             // Function
-    {Encoding::ItemText, 5, 0, 2},                          // Baudrate: "9600", "19200", "38400"
+    {Encoding::Number, 3, 1, 127},                                   // Id: "001"
+    {Encoding::Number, 2, 0, 64},                                    // Volume: "05"
+    {Encoding::Number, 1, 0, int(std::size(powerTexts)) - 1},        // Power: off, on
+    {Encoding::Number, 1, 0, int(std::size(monitoringTexts)) - 1},   // Monitoring: four modes
+    {Encoding::Number, 3, 0, 999},                                   // Boot: "007"
+    {Encoding::Token, 0, 0, FunctionCount - 1},                      // Function
+    {Encoding::ItemText, 5, 0, int(std::size(baudRates)) - 1},       // Baudrate: "19200"
 };
 
 // The keywords are the stems of the keyword table; inputs and buttons add their number.
@@ -203,25 +212,25 @@ QStringList functionTokenWidthSamples()
 
 QStringList listItems(ValueKind kind)
 {
-    static const char *const power[] = {QT_TRANSLATE_NOOP("MainWindow", "Off"),
-                                        QT_TRANSLATE_NOOP("MainWindow", "On")};
-    static const char *const monitoring[] = {
-        QT_TRANSLATE_NOOP("MainWindow", "No monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Daisy chain mode"),
-        QT_TRANSLATE_NOOP("MainWindow", "Monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Advanced monitoring mode")};
     QStringList items;
     switch (kind) {
     case ValueKind::Power:
-        for (const char *text : power)
+        for (const char *text : powerTexts)
             items << translated(text);
         break;
     case ValueKind::Monitoring:
-        for (const char *text : monitoring)
+        for (const char *text : monitoringTexts)
             items << translated(text);
         break;
     case ValueKind::Baudrate: {
         // Made once: the reader looks a baud rate up here for every baud-rate line.
-        static const QStringList baudRates{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
-        items = baudRates;
+        static const QStringList rates = [] {
+            QStringList texts;
+            for (const char *rate : baudRates)
+                texts << QLatin1String(rate);
+            return texts;
+        }();
+        items = rates;
         break;
     }
     default:
