@@ -53,13 +53,7 @@ private slots:
     {
         MainWindow window;
         QCOMPARE(window.windowTitle(), QString("Quillary[*]"));
-        QVector<int> values;
-        for (const Options::OptionState &row : window.optionStates()) {
-            QVERIFY(row.included);
-            values << row.value;
-        }
-        QCOMPARE(values, QVector<int>({1, 32, 0, 0, 0, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
-                                       22, 23, 7, 6, 1}));
+        QCOMPARE(describe(window.optionStates()), describe(Options::defaultStates(true)));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Input15")->currentText(), QString("Folder 015"));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Monitor")->currentText(), QString("No monitoring mode"));
         QCOMPARE(window.findChild<QComboBox *>("comboBox_Baudrate")->currentText(), QString("19200"));
