@@ -13,7 +13,6 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     setAcceptDrops(true);   // a configuration file dropped on the window is imported
-    setUpEditorRanges();
     fillKeywordLists();
     // "[*]" marks unsaved changes (setWindowModified).
     setWindowTitle(QCoreApplication::applicationName() + QStringLiteral("[*]"));
@@ -26,7 +25,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionDefault->setChecked(true);
     readPreferenceFile(preferenceFilePath);
     changeLanguage();
-    fillOptionLists();
+    setUpEditorRanges();
+    setUpOptionLists();
     applyDefaultSettings();
     selectAllOptions();
     describeEditors();

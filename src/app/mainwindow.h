@@ -7,6 +7,8 @@
 
 #include <array>
 
+class FunctionLists;
+
 namespace Ui {
 class MainWindow;
 }
@@ -60,6 +62,7 @@ private:
     // Option rows (options/)
     void fillKeywordLists();
     void setUpEditorRanges();
+    void setUpOptionLists();
     void fillOptionLists();
     void applyDefaultSettings();
     void selectAllOptions();
@@ -88,6 +91,7 @@ private:
     QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
+    FunctionLists *functionLists = nullptr;   // made with the lists, owned by the window
     // The rows as last generated, imported or set at start-up: the window is
     // modified while they differ from it.
     Options::OptionStates m_unmodifiedStates{};

@@ -79,6 +79,11 @@ void FunctionLists::retranslate()
 {
     model->retranslate();
     search.reset();
+    fitWidths();
+}
+
+void FunctionLists::fitWidths()
+{
     if (boxes.isEmpty())
         return;
     const int width = functionListWidth(boxes.first());

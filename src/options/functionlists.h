@@ -29,6 +29,8 @@ public:
     explicit FunctionLists(QObject *parent);
 
     void addBox(QComboBox *box);
+    // The boxes' width for the language installed now, from the widest item.
+    void fitWidths();
     // The item texts in the language installed now; every box keeps its current item.
     void retranslate();
 

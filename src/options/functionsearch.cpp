@@ -118,16 +118,4 @@ QVector<int> FunctionSearch::ranks(QStringView typed) const
     return ranks;
 }
 
-QVector<int> FunctionSearch::matches(QStringView typed) const
-{
-    const QVector<int> rank = ranks(typed);
-    QVector<int> found;
-    for (int i = 0; i < FunctionCount; ++i) {
-        if (rank[i] != NoMatch)
-            found.append(i);
-    }
-    std::sort(found.begin(), found.end(), [&](int a, int b) { return rank[a] < rank[b]; });
-    return found;
-}
-
 } // namespace Options

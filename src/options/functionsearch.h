@@ -31,9 +31,6 @@ public:
     // list order.
     QVector<int> ranks(QStringView typed) const;
 
-    // The list indices that match `typed`, best first.
-    QVector<int> matches(QStringView typed) const;
-
 private:
     std::vector<std::array<QStringList, 2>> names;   // per item: shown text, token
 };

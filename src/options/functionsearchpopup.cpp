@@ -1,6 +1,7 @@
 #include "functionsearchpopup.h"
 
 #include "options/functionsearch.h"
+#include "options/listwidth.h"
 #include "options/optioncatalogue.h"
 
 #include <QComboBox>
@@ -67,14 +68,6 @@ public:
     }
 };
 
-int widestToken(const QFontMetrics &metrics)
-{
-    int widest = 0;
-    for (const QString &token : Options::functionTokenWidthSamples())
-        widest = qMax(widest, metrics.horizontalAdvance(token));
-    return widest;
-}
-
 } // namespace
 
 FunctionSearchPopup::FunctionSearchPopup(QComboBox *box, std::shared_ptr<const Options::FunctionSearch> search)
@@ -114,7 +107,7 @@ FunctionSearchPopup::FunctionSearchPopup(QComboBox *box, std::shared_ptr<const O
 void FunctionSearchPopup::start(const QString &typed)
 {
     // The edit lies over the box, the matches below it, with room for the tokens.
-    const int wide = box->width() + widestToken(list->fontMetrics());
+    const int wide = box->width() + widestText(list->fontMetrics(), Options::functionTokenWidthSamples());
     edit->setFixedSize(wide, box->height());
     list->setFixedSize(wide, VisibleMatches * box->view()->sizeHintForRow(0) + 2 * list->frameWidth());
     edit->setText(typed);

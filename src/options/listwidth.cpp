@@ -7,15 +7,20 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
+int widestText(const QFontMetrics &metrics, const QStringList &texts)
+{
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
 int listWidth(const QComboBox *box, const QStringList &items)
 {
     const QFontMetrics metrics(box->font());
-    int widest = 0;
-    for (const QString &item : items)
-        widest = qMax(widest, metrics.horizontalAdvance(item));
     QStyleOptionComboBox option;
     option.initFrom(box);
-    const QSize contents(widest, metrics.height());
+    const QSize contents(widestText(metrics, items), metrics.height());
     return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, box).width();
 }
 

@@ -3,10 +3,14 @@
 #include <QStringList>
 
 class QComboBox;
+class QFontMetrics;
 
 // A list box at its default size policy measures every item whenever its size hint is
 // needed; with 2007 items in 17 function lists that would dominate start-up. These
 // measure given items once and make the result the box's minimum width instead.
+
+// The advance of the widest of `texts`.
+int widestText(const QFontMetrics &metrics, const QStringList &texts);
 
 // The width at which `box` shows each of `items` in full.
 int listWidth(const QComboBox *box, const QStringList &items);

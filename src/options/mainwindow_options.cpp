@@ -46,17 +46,23 @@ const RowWidgets rowWidgets[Options::OptionCount] = {
     {&U::checkBox_Baudrate, nullptr, &U::comboBox_Baudrate},
 };
 
-// After the first fill the texts change in place, so the box keeps its current item.
-void fillList(QComboBox *box, const QStringList &items)
+// The list's texts in the language installed now, changed in place: the box keeps
+// its current item.
+void showListTexts(QComboBox *box, const QStringList &items)
 {
-    if (box->count() != items.size()) {
-        box->clear();
-        box->addItems(items);
-    } else {
-        for (int i = 0; i < items.size(); ++i)
-            box->setItemText(i, items.at(i));
-    }
+    for (int i = 0; i < items.size(); ++i)
+        box->setItemText(i, items.at(i));
     setListWidth(box, listWidth(box, items));
+}
+
+QComboBox *listOfRow(Ui::MainWindow *ui, int r)
+{
+    return rowWidgets[r].comboBox ? ui->*rowWidgets[r].comboBox : nullptr;
+}
+
+bool isFunctionList(int r)
+{
+    return Options::facts(Options::catalogue()[r].kind).encoding == Options::Encoding::Token;
 }
 
 } // namespace
@@ -82,23 +88,33 @@ void MainWindow::setUpEditorRanges()
     }
 }
 
-void MainWindow::fillOptionLists()
+// Once, in the language installed at start-up. The 17 function boxes share one model
+// whose texts follow the language; each box keeps its own current item.
+void MainWindow::setUpOptionLists()
 {
-    // The 17 function boxes share one model whose texts follow the language; each box
-    // keeps its own current item.
-    auto *functionLists = findChild<FunctionLists *>(QString(), Qt::FindDirectChildrenOnly);
-    const bool first = !functionLists;
-    if (first)
-        functionLists = new FunctionLists(this);
+    functionLists = new FunctionLists(this);
     for (int r = 0; r < Options::OptionCount; ++r) {
-        QComboBox *box = rowWidgets[r].comboBox ? ui->*rowWidgets[r].comboBox : nullptr;
+        QComboBox *box = listOfRow(ui, r);
         if (!box)
             continue;
-        const Options::ValueKind kind = Options::catalogue()[r].kind;
-        if (Options::facts(kind).encoding != Options::Encoding::Token)
-            fillList(box, Options::listItems(kind));
-        else if (first)
+        if (isFunctionList(r)) {
             functionLists->addBox(box);
+        } else {
+            const QStringList items = Options::listItems(Options::catalogue()[r].kind);
+            box->addItems(items);
+            setListWidth(box, listWidth(box, items));
+        }
+    }
+    functionLists->fitWidths();
+}
+
+// After a language change: the texts and widths of the lists filled at start-up.
+void MainWindow::fillOptionLists()
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        QComboBox *box = listOfRow(ui, r);
+        if (box && !isFunctionList(r))
+            showListTexts(box, Options::listItems(Options::catalogue()[r].kind));
     }
     functionLists->retranslate();
 }

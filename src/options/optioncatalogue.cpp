@@ -2,19 +2,28 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
+
 namespace Options {
 
 namespace {
 
+// The items of the small lists; a list index is the value.
+const char *const powerTexts[] = {QT_TRANSLATE_NOOP("MainWindow", "Off"), QT_TRANSLATE_NOOP("MainWindow", "On")};
+const char *const monitoringTexts[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "No monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Daisy chain mode"),
+    QT_TRANSLATE_NOOP("MainWindow", "Monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Advanced monitoring mode")};
+const char *const baudRates[] = {"9600", "19200", "38400"};   // as the file holds them, never translated
+
 // In the order of ValueKind.
 const KindFacts kindFacts[] = {
-    {Encoding::Number, 3, 1, 127},                          // Id: "001"
-    {Encoding::Number, 2, 0, 64},                           // Volume: "05"
-    {Encoding::Number, 1, 0, 1},                            // Power: off, on
-    {Encoding::Number, 1, 0, 3},                            // Monitoring: four modes
-    {Encoding::Number, 3, 0, 999},                          // Boot: "007"
-    {Encoding::Token, 0, 0, FunctionCount - 1},             // Function
-    {Encoding::ItemText, 5, 0, 2},                          // Baudrate: "9600", "19200", "38400"
+    {Encoding::Number, 3, 1, 127},                                   // Id: "001"
+    {Encoding::Number, 2, 0, 64},                                    // Volume: "05"
+    {Encoding::Number, 1, 0, int(std::size(powerTexts)) - 1},        // Power: off, on
+    {Encoding::Number, 1, 0, int(std::size(monitoringTexts)) - 1},   // Monitoring: four modes
+    {Encoding::Number, 3, 0, 999},                                   // Boot: "007"
+    {Encoding::Token, 0, 0, FunctionCount - 1},                      // Function
+    {Encoding::ItemText, 5, 0, int(std::size(baudRates)) - 1},       // Baudrate: "19200"
 };
 
 // The keywords are the stems of the keyword table; inputs and buttons add their number.
@@ -37,7 +46,12 @@ std::array<OptionRow, OptionCount> buildCatalogue()
     return rows;
 }
 
-const char *const namedFunctionTexts[FirstFolderIndex] = {
+// The words of the function list's items, laid out as the function keyword table: the
+// eight named functions, then the word before a folder number and the one before a
+// serial-command number. Only the word is translated, never the number.
+constexpr int FolderWord = FirstFolderIndex;
+constexpr int SerialWord = FirstFolderIndex + 1;
+const char *const functionTexts[SerialWord + 1] = {
     QT_TRANSLATE_NOOP("MainWindow", "Play"),
     QT_TRANSLATE_NOOP("MainWindow", "Stop"),
     QT_TRANSLATE_NOOP("MainWindow", "Next track"),
@@ -46,6 +60,8 @@ const char *const namedFunctionTexts[FirstFolderIndex] = {
     QT_TRANSLATE_NOOP("MainWindow", "Previous folder"),
     QT_TRANSLATE_NOOP("MainWindow", "Volume +"),
     QT_TRANSLATE_NOOP("MainWindow", "Volume -"),
+    QT_TRANSLATE_NOOP("MainWindow", "Folder "),
+    QT_TRANSLATE_NOOP("MainWindow", "Serial command "),
 };
 
 // Item texts belong to the main window's translations.
@@ -72,15 +88,44 @@ int threeDigitNumber(QStringView text)
     return n;
 }
 
-// Only the word is translated, never the number.
-QString folderWord()
+QString functionTextWord(int word)
 {
-    return translated(QT_TRANSLATE_NOOP("MainWindow", "Folder "));
+    return translated(functionTexts[word]);
 }
 
-QString serialCommandWord()
+QString functionKeyword(int word)
 {
-    return translated(QT_TRANSLATE_NOOP("MainWindow", "Serial command "));
+    return functionKeywordTable().at(word);
+}
+
+// Tokens and item texts name the same three ranges of the list, each in its own words.
+using FunctionWord = QString (*)(int word);
+
+// A named function, or a word and a three-digit number for a folder or a serial
+// command; empty for an index outside the list.
+QString functionName(int index, FunctionWord word)
+{
+    if (index >= 0 && index < FirstFolderIndex)
+        return word(index);
+    if (index >= FirstFolderIndex && index < FirstSerialIndex)
+        return word(FolderWord) + zeroFilled(index - FirstFolderIndex, NumberWidth);
+    if (index >= FirstSerialIndex && index < FunctionCount)
+        return word(SerialWord) + zeroFilled(index - FirstSerialIndex + 1, NumberWidth);
+    return QString();
+}
+
+QStringList functionWidthSamples(FunctionWord word)
+{
+    QStringList samples;
+    for (int i = 0; i < FirstFolderIndex; ++i)
+        samples.append(word(i));
+    // A number is never wider than three times its widest digit.
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString number(NumberWidth, QLatin1Char('0' + digit));
+        samples.append(word(FolderWord) + number);
+        samples.append(word(SerialWord) + number);
+    }
+    return samples;
 }
 
 } // namespace
@@ -122,14 +167,7 @@ QString zeroFilled(int value, int width)
 
 QString functionToken(int index)
 {
-    const QStringList &k = functionKeywordTable();
-    if (index >= 0 && index < FirstFolderIndex)
-        return k.at(index);
-    if (index >= FirstFolderIndex && index < FirstSerialIndex)
-        return k.at(8) + zeroFilled(index - FirstFolderIndex, NumberWidth);
-    if (index >= FirstSerialIndex && index < FunctionCount)
-        return k.at(9) + zeroFilled(index - FirstSerialIndex + 1, NumberWidth);
-    return QString();
+    return functionName(index, functionKeyword);
 }
 
 int functionIndexAtStart(QStringView text)
@@ -159,62 +197,40 @@ int functionIndexAtStart(QStringView text)
 
 QString functionItemText(int index)
 {
-    if (index >= 0 && index < FirstFolderIndex)
-        return translated(namedFunctionTexts[index]);
-    if (index >= FirstFolderIndex && index < FirstSerialIndex)
-        return folderWord() + zeroFilled(index - FirstFolderIndex, NumberWidth);
-    if (index >= FirstSerialIndex && index < FunctionCount)
-        return serialCommandWord() + zeroFilled(index - FirstSerialIndex + 1, NumberWidth);
-    return QString();
+    return functionName(index, functionTextWord);
 }
 
 QStringList functionItemWidthSamples()
 {
-    QStringList samples;
-    for (const char *text : namedFunctionTexts)
-        samples.append(translated(text));
-    // A number is never wider than three times its widest digit.
-    for (int digit = 0; digit <= 9; ++digit) {
-        const QString number(NumberWidth, QLatin1Char('0' + digit));
-        samples.append(folderWord() + number);
-        samples.append(serialCommandWord() + number);
-    }
-    return samples;
+    return functionWidthSamples(functionTextWord);
 }
 
 QStringList functionTokenWidthSamples()
 {
-    const QStringList &k = functionKeywordTable();
-    QStringList samples = k.mid(0, FirstFolderIndex);
-    for (int digit = 0; digit <= 9; ++digit) {
-        const QString number(NumberWidth, QLatin1Char('0' + digit));
-        samples.append(k.at(8) + number);
-        samples.append(k.at(9) + number);
-    }
-    return samples;
+    return functionWidthSamples(functionKeyword);
 }
 
 QStringList listItems(ValueKind kind)
 {
-    static const char *const power[] = {QT_TRANSLATE_NOOP("MainWindow", "Off"),
-                                        QT_TRANSLATE_NOOP("MainWindow", "On")};
-    static const char *const monitoring[] = {
-        QT_TRANSLATE_NOOP("MainWindow", "No monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Daisy chain mode"),
-        QT_TRANSLATE_NOOP("MainWindow", "Monitoring mode"), QT_TRANSLATE_NOOP("MainWindow", "Advanced monitoring mode")};
     QStringList items;
     switch (kind) {
     case ValueKind::Power:
-        for (const char *text : power)
+        for (const char *text : powerTexts)
             items << translated(text);
         break;
     case ValueKind::Monitoring:
-        for (const char *text : monitoring)
+        for (const char *text : monitoringTexts)
             items << translated(text);
         break;
     case ValueKind::Baudrate: {
         // Made once: the reader looks a baud rate up here for every baud-rate line.
-        static const QStringList baudRates{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400")};
-        items = baudRates;
+        static const QStringList rates = [] {
+            QStringList texts;
+            for (const char *rate : baudRates)
+                texts << QLatin1String(rate);
+            return texts;
+        }();
+        items = rates;
         break;
     }
     default:
