@@ -178,13 +178,13 @@ int functionIndexAtStart(QStringView text)
     // Every function line of an imported file comes here. Most name a folder or a
     // serial command; and a first letter that differs is far cheaper to see than a
     // whole comparison.
-    if (text.startsWith(k.at(8))) {
-        const int n = threeDigitNumber(text.mid(k.at(8).size()));
+    if (text.startsWith(k.at(FolderWord))) {
+        const int n = threeDigitNumber(text.mid(k.at(FolderWord).size()));
         if (n >= 0)
             return FirstFolderIndex + n;
     }
-    if (text.startsWith(k.at(9))) {
-        const int n = threeDigitNumber(text.mid(k.at(9).size()));
+    if (text.startsWith(k.at(SerialWord))) {
+        const int n = threeDigitNumber(text.mid(k.at(SerialWord).size()));
         if (n >= 1)
             return FirstSerialIndex + n - 1;
     }
