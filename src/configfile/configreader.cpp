@@ -186,7 +186,7 @@ LineSource::~LineSource() = default;
 
 bool LineSource::decodeMore()
 {
-    if (m_stopped)
+    if (m_stopped || m_failed)
         return false;
     clearUpperVectorState();   // the progress callback may have run anything
     m_text.clear();
@@ -198,6 +198,7 @@ bool LineSource::decodeMore()
         bool atEnd = false;
         while (!atEnd && m_held < ChunkSize) {
             const qint64 read = m_device.read(m_chunk.data() + m_held, ChunkSize - m_held);
+            m_failed = read < 0;
             atEnd = read <= 0;
             if (atEnd)
                 break;
@@ -207,7 +208,8 @@ bool LineSource::decodeMore()
             if (m_stopped)
                 return false;
         }
-        if (m_held == 0)
+        // After a failed read, the bytes held may end in the middle of a line: none is given.
+        if (m_failed || m_held == 0)
             return false;
         if (!m_decoder)   // the first bytes tell the encoding
             m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
@@ -245,7 +247,7 @@ bool LineSource::next(QString &line)
         if (end >= 0)
             return true;
     }
-    return open && !m_stopped;
+    return open && !m_stopped && !m_failed;
 }
 
 bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
@@ -376,6 +378,7 @@ Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Pr
             reported(*applied);
     }
     report.stopped = source.stopped();
+    report.readFailed = source.failed();
     return report;
 }
 
