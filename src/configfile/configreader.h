@@ -77,9 +77,6 @@ bool parseNumericOption(const QString &line, const QString &key, int width, quin
 // position of the function token right after the key, or NoValue.
 bool parseFunctionOption(const QString &line, const QString &key, quint32 &position);
 
-// Appends "<br>#KEY:-----...> OK</br>" or "... ERROR Line(n)</br>".
-void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report);
-
 struct ReportLine {
     int row;
     bool ok;
