@@ -6,6 +6,7 @@
 // The best time of each and their ratios are printed.
 //
 // Usage: bench_cli [rounds]   (default 10)
+#include "../support/benchfile.h"
 #include "configfile/configwriter.h"
 
 #include <QCoreApplication>
@@ -18,28 +19,6 @@
 #include <limits>
 
 namespace {
-
-constexpr int LineCount = 100000;
-
-// Every option in turn, each time with another value, as Generate writes them.
-QByteArray benchmarkFile()
-{
-    QByteArray bytes;
-    for (int i = 0; i < LineCount; ++i) {
-        const int row = i % Options::OptionCount;
-        const Options::KindFacts &facts = Options::facts(Options::catalogue()[row].kind);
-        Options::OptionStates one = Options::defaultStates(false);
-        one[row] = {true, facts.minimum + i % (facts.maximum - facts.minimum + 1)};
-        bytes += ConfigWriter::fileContents(one);
-    }
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Milliseconds from start to exit of the program; infinite when it fails.
 double run(const QString &program, const QStringList &arguments, const QString &output)
@@ -68,7 +47,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString big = dir.filePath(QStringLiteral("big.txt")), base = dir.filePath(QStringLiteral("base.txt"));
     const QString report = dir.filePath(QStringLiteral("report.txt"));
-    if (!writeFile(big, benchmarkFile()) || !writeFile(base, ConfigWriter::fileContents(Options::defaultStates(true))))
+    if (!Bench::writeFile(big, Bench::benchmarkFile())
+        || !Bench::writeFile(base, ConfigWriter::fileContents(Options::defaultStates(true))))
         return 1;
 
     const QString cli = QStringLiteral(QUILLARY_CLI), baseline = QStringLiteral(BASELINE);
@@ -84,7 +64,7 @@ int main(int argc, char *argv[])
     }
 
     std::printf("best of %d rounds, whole processes\n", rounds);
-    std::printf("(a) QtCore program, QTextStream reads %d lines   %7.1f ms\n", LineCount, read);
+    std::printf("(a) QtCore program, QTextStream reads %d lines   %7.1f ms\n", Bench::LineCount, read);
     std::printf("    quillary-cli check of the same file         %7.1f ms   ratio %.2f (goal <= 2)\n", check,
                 check / read);
     std::printf("(b) QtCore program that starts and exits         %7.1f ms\n", start);

@@ -4,10 +4,10 @@
 // Each is run several times, alternately; the best times and their ratio are printed.
 //
 // Usage: bench_import [rounds]   (default 5)
+#include "../support/benchfile.h"
 #include "app/applicationidentity.h"
 #include "app/mainwindow.h"
 #include "configfile/configreader.h"
-#include "configfile/configwriter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,30 +31,6 @@ int import(MainWindow &window, const QString &path)
     const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
     window.setOptionStates(states);
     return ConfigReader::reportHtml(report).isEmpty() ? 0 : int(report.lines.size());
-}
-
-constexpr int LineCount = 100000;
-
-// Every option row in turn, each with changing values, as generation writes them.
-QByteArray benchmarkFile()
-{
-    QByteArray bytes;
-    int lines = 0;
-    for (int i = 0; lines < LineCount; ++i) {
-        Options::OptionStates states = Options::defaultStates(true);
-        states[0].value = 1 + i % 127;
-        states[1].value = i % 65;
-        states[4].value = i % 1000;
-        for (int r = 5; r <= 21; ++r)
-            states[r].value = (i * 17 + r) % Options::FunctionCount;
-        states[22].value = i % 3;
-        for (int r = 0; r < Options::OptionCount && lines < LineCount; ++r, ++lines) {
-            Options::OptionStates one = Options::defaultStates(false);
-            one[r] = states[r];
-            bytes += ConfigWriter::fileContents(one);
-        }
-    }
-    return bytes;
 }
 
 qint64 readWithTextStream(const QString &path)
@@ -92,10 +68,8 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.txt"));
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(benchmarkFile());
-    out.close();
+    if (!Bench::writeFile(path, Bench::benchmarkFile()))
+        return 1;
 
     MainWindow window;
     const double inf = std::numeric_limits<double>::infinity();
@@ -107,7 +81,7 @@ int main(int argc, char *argv[])
         program = qMin(program, milliseconds([&] { reportLines = import(window, path); }));
     }
 
-    std::printf("%d option lines, %lld characters, best of %d rounds\n", LineCount,
+    std::printf("%d option lines, %lld characters, best of %d rounds\n", Bench::LineCount,
                 static_cast<long long>(characters), rounds);
     std::printf("(a) QTextStream line by line         %8.1f ms\n", stream);
     std::printf("(b) import, report of %6d lines   %8.1f ms   ratio %.2f (goal <= 3)\n", reportLines, program,

@@ -190,7 +190,7 @@ bool readBase(const QString &name, Options::OptionStates &states)
               if (!line.ok && !refused)
                   refused = line;
           });
-    if (file.error() != QFileDevice::NoError) {
+    if (report.readFailed) {
         printError(QStringLiteral("--from %1: %2").arg(name, file.errorString()));
         return false;
     }
@@ -227,7 +227,7 @@ Status check(const QStringList &files)
                 = ConfigReader::readConfigFile(file, states, {}, [&out](const ConfigReader::ReportLine &line) {
                       printReportLine(line, out);
                   });
-            if (file.error() == QFileDevice::NoError) {
+            if (!report.readFailed) {
                 out.line(ConfigReader::reportSummary(report));
                 refusing += report.refused > 0 ? 1 : 0;
                 continue;

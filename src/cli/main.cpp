@@ -56,7 +56,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(description) + Cli::keyTable());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("generate: start from what FILE holds."),
@@ -84,6 +83,8 @@ int main(int argc, char *argv[])
         return Cli::Success;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Only a help text shows the key table: no other run builds it.
+        parser.setApplicationDescription(QString::fromUtf8(description) + Cli::keyTable());
         print(parser.helpText());
         return Cli::Success;
     }

@@ -186,7 +186,7 @@ LineSource::~LineSource() = default;
 
 bool LineSource::decodeMore()
 {
-    if (m_stopped)
+    if (m_stopped || m_failed)
         return false;
     clearUpperVectorState();   // the progress callback may have run anything
     m_text.clear();
@@ -198,6 +198,7 @@ bool LineSource::decodeMore()
         bool atEnd = false;
         while (!atEnd && m_held < ChunkSize) {
             const qint64 read = m_device.read(m_chunk.data() + m_held, ChunkSize - m_held);
+            m_failed = read < 0;
             atEnd = read <= 0;
             if (atEnd)
                 break;
@@ -207,7 +208,8 @@ bool LineSource::decodeMore()
             if (m_stopped)
                 return false;
         }
-        if (m_held == 0)
+        // After a failed read, the bytes held may end in the middle of a line: none is given.
+        if (m_failed || m_held == 0)
             return false;
         if (!m_decoder)   // the first bytes tell the encoding
             m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
@@ -245,7 +247,7 @@ bool LineSource::next(QString &line)
         if (end >= 0)
             return true;
     }
-    return open && !m_stopped;
+    return open && !m_stopped && !m_failed;
 }
 
 bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
@@ -279,46 +281,44 @@ struct ReportWords {
     QString line = QCoreApplication::translate("MainWindow", "Line");
 };
 
-void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report, const ReportWords &words)
+// A report line as the command-line check prints it, and as the import's box shows it
+// between "<br>" and "</br>": "#ID:--------------------------> OK" or "... ERROR Line(4)".
+void appendLineText(const QString &key, bool ok, qint64 lineNumber, QString &text, const ReportWords &words)
 {
     constexpr int PaddedKeyLength = 30;
-    report += QLatin1String("<br>");
-    report += key;
-    report += QString(qMax(0, PaddedKeyLength - int(key.size())), QLatin1Char('-'));
-    report += QLatin1String("> ");
+    text += key;
+    text += QString(qMax(0, PaddedKeyLength - int(key.size())), QLatin1Char('-'));
+    text += QLatin1String("> ");
     if (ok) {
-        report += words.ok;
+        text += words.ok;
     } else {
-        report += words.error;
-        report += QLatin1Char(' ');
-        report += words.line;
-        report += QLatin1Char('(');
-        report += QString::number(lineNumber);
-        report += QLatin1Char(')');
+        text += words.error;
+        text += QLatin1Char(' ');
+        text += words.line;
+        text += QLatin1Char('(');
+        text += QString::number(lineNumber);
+        text += QLatin1Char(')');
     }
-    report += QLatin1String("</br>");
 }
 
 } // namespace
 
-void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report)
-{
-    appendReportLine(key, ok, lineNumber, report, ReportWords());
-}
-
 QString reportLineText(const ReportLine &line)
 {
-    QString html;
-    appendReportLine(keyOf(line.row), line.ok, line.lineNumber, html);
-    return html.mid(4, html.size() - 9);   // without "<br>" and "</br>"
+    QString text;
+    appendLineText(keyOf(line.row), line.ok, line.lineNumber, text, ReportWords());
+    return text;
 }
 
 QString reportHtml(const Report &report)
 {
     const ReportWords words;
     QString html;
-    for (const ReportLine &line : report.lines)
-        appendReportLine(keyOf(line.row), line.ok, line.lineNumber, html, words);
+    for (const ReportLine &line : report.lines) {
+        html += QLatin1String("<br>");
+        appendLineText(keyOf(line.row), line.ok, line.lineNumber, html, words);
+        html += QLatin1String("</br>");
+    }
     return html;
 }
 
@@ -376,6 +376,7 @@ Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Pr
             reported(*applied);
     }
     report.stopped = source.stopped();
+    report.readFailed = source.failed();
     return report;
 }
 

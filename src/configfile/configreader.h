@@ -49,6 +49,9 @@ public:
     // True when the progress callback stopped the reading.
     bool stopped() const { return m_stopped; }
 
+    // True when the device failed a read: the lines given were only part of it.
+    bool failed() const { return m_failed; }
+
 private:
     bool decodeMore();
 
@@ -58,6 +61,7 @@ private:
     const qint64 m_total;
     qint64 m_read = 0;
     bool m_stopped = false;
+    bool m_failed = false;
     std::unique_ptr<Decoder> m_decoder;
     QByteArray m_chunk;   // its first m_held bytes are read and not yet decoded
     qint64 m_held = 0;
@@ -73,9 +77,6 @@ bool parseNumericOption(const QString &line, const QString &key, int width, quin
 // position of the function token right after the key, or NoValue.
 bool parseFunctionOption(const QString &line, const QString &key, quint32 &position);
 
-// Appends "<br>#KEY:-----...> OK</br>" or "... ERROR Line(n)</br>".
-void appendReportLine(const QString &key, bool ok, qint64 lineNumber, QString &report);
-
 struct ReportLine {
     int row;
     bool ok;
@@ -89,6 +90,7 @@ struct Report {
     // Per row, the line whose value was refused, when that was the row's last line; else 0.
     std::array<qint64, Options::OptionCount> refusedLine{};
     bool stopped = false;      // the progress callback stopped the reading midway
+    bool readFailed = false;   // the device failed a read: the file was not read to its end
 };
 
 // "#ID:--------------------------> OK" or "... ERROR Line(4)", in the installed language.
@@ -109,7 +111,8 @@ std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Opti
 // Hears every report line as it is made, also those past MaxReportLines.
 using LineReported = std::function<void(const ReportLine &)>;
 
-// Reads every line of `device` into `states`, or the lines up to where `progress` stops it.
+// Reads every line of `device` into `states`, or the lines up to where `progress` stops it
+// or a read fails; a stopped or failed reading leaves only part of the file in `states`.
 Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress = {},
                       const LineReported &reported = {});
 

@@ -212,29 +212,35 @@ void MainWindow::readConfigurationFile(const QString &path)
 {
     QMessageBox box(this);
     box.setWindowTitle(tr("Import Configuration File"));
+    const QString cannotOpen = tr("The specified configuration file cannot be opened!");
     QFile file(path);
     if (!file.exists()) {
         box.setText(tr("The specified configuration file does not exist!"));
         box.setIcon(QMessageBox::Warning);
     } else if (!openRegularFile(file, QIODevice::ReadOnly)) {
-        box.setText(tr("The specified configuration file cannot be opened!"));
+        box.setText(cannotOpen);
         box.setIcon(QMessageBox::Warning);
     } else {
         // The rows the file does not name end up unticked at their default; a
-        // cancelled import leaves them all as they were.
+        // cancelled import, or one whose reading failed midway, leaves them all as they were.
         Options::OptionStates states = Options::defaultStates(false);
         const ConfigReader::Report report = readWithProgress(file, states, this);
         file.close();
         if (report.stopped)
             return;
-        setOptionStates(states);
-        m_refusedLines = report.refusedLine;
-        showRefusedMarks();
-        markUnmodified();
-        statusBar()->clearMessage();
-        box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
-        // After setIcon, which rebuilds the box's layout.
-        showReport(box, report, screen()->availableGeometry().height());
+        if (report.readFailed) {
+            box.setText(cannotOpen);
+            box.setIcon(QMessageBox::Warning);
+        } else {
+            setOptionStates(states);
+            m_refusedLines = report.refusedLine;
+            showRefusedMarks();
+            markUnmodified();
+            statusBar()->clearMessage();
+            box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
+            // After setIcon, which rebuilds the box's layout.
+            showReport(box, report, screen()->availableGeometry().height());
+        }
     }
     box.exec();
 }

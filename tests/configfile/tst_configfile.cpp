@@ -31,16 +31,21 @@ enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   /
 enum Opening { ByImport, ByCommandLine, ByDrop };   // of a file to import
 const QByteArray oldFile(60, '#');
 
-// Hands out at most `piece` bytes a read: characters and line ends are then split between reads.
+// Hands out at most `piece` bytes a read: characters and line ends are then split between reads. Past
+// `failAfter` bytes, if given, every read fails as one of a failing disk.
 struct Pieces : QBuffer {
-    Pieces(QByteArray *bytes, qint64 piece) : QBuffer(bytes), m_piece(piece) {}
-    qint64 readData(char *data, qint64 max) override { return QBuffer::readData(data, qMin(max, m_piece)); }
-    const qint64 m_piece;
+    Pieces(QByteArray *bytes, qint64 piece, qint64 failAfter) : QBuffer(bytes), m_piece(piece), m_failAfter(failAfter) {}
+    qint64 readData(char *data, qint64 max) override
+    {
+        const qint64 left = m_failAfter < 0 ? max : m_failAfter - pos();
+        return left <= 0 ? -1 : QBuffer::readData(data, qMin(qMin(max, left), m_piece));
+    }
+    const qint64 m_piece, m_failAfter;
 };
 
-ConfigReader::Report read(QByteArray file, Options::OptionStates &states, qint64 piece = 1 << 30)
+ConfigReader::Report read(QByteArray file, Options::OptionStates &states, qint64 piece = 1 << 30, qint64 failAfter = -1)
 {
-    Pieces buffer(&file, piece);
+    Pieces buffer(&file, piece, failAfter);
     buffer.open(QIODevice::ReadOnly);
     states = Options::defaultStates(false);
     return ConfigReader::readConfigFile(buffer, states);
@@ -70,6 +75,10 @@ bool replaceFile(const QString &swap, const QString &path)
     if (swap == "directory")
         return QDir().mkdir(path);
 #ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
+    if (swap == "unreadable")   // a regular file to stat, whose every read fails
+        return QFile::link(QStringLiteral("/proc/self/mem"), path);
+#endif
     if (swap == "FIFO")
         return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     if (swap == "socket") {
@@ -179,9 +188,9 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<QString>("report");
-        const auto row = [](const char *name, const QByteArray &file, const Rows &rows, const QString &report) {
-            QTest::newRow(name) << file << rows << report;
-        };
+        QTest::addColumn<qint64>("failAfter");   // bytes read before every read fails; -1: none
+        const auto row = [](const char *name, const QByteArray &file, const Rows &rows, const QString &report,
+                            qint64 failAfter = -1) { QTest::newRow(name) << file << rows << report << failAfter; };
         row("every range's ends, the baud rate's field", "#ID:1\n#ID:127\n#ID:128\n#VOLUME:0\n#VOLUME:64\n#VOLUME:65\n"
             "#POWER:1\n#POWER:2\n#RS_MONITORING:3\n#RS_MONITORING:4\n#BOOT:999\n#BAUDRATE:384001\n\n#VOLUME:-\n#ID:000",
             {{Id, 127}, {Volume, 64}, {Power, 1}, {Monitor, 3}, {Boot, 999}, {Baudrate, 2}},
@@ -199,6 +208,8 @@ private slots:
             {{Input01, 0}, {Button2, 2006}, {Input01 + 1, 10}, {Input01 + 2, 11}, {Input01 + 3, 12}, {Input01 + 4, 9},
              {Button1, 7}}, reportLine("#INPUT01:") + reportLine("#BUTTON2:") + reportLine("#INPUT02:", 3)
                 + reportLine("#INPUT03:", 4) + reportLine("#INPUT04:", 5) + reportLine("#INPUT05:") + reportLine("#BUTTON1:", 7));
+        // A line cut by the failure would read as a refused "#VOLUME:": nothing of the file is given.
+        row("read fails midway", "#ID:5\n#VOLUME:7\n", {}, "", 14);
         row("near misses count as lines", "#INPUT16:PLAY\n#INPUT1:PLAY\n#BUTTON3:STOP\n#id:5\n#ID :5\n\n#VOLUME:99",
             {{Volume, 32}}, reportLine("#VOLUME:", 7));
         // Hostile files: whatever surrounds them, the option lines still count ('#' kept out of the noise).
@@ -227,9 +238,12 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(Rows, rows);
         QFETCH(QString, report);
+        QFETCH(qint64, failAfter);
         Options::OptionStates states;
         for (const qint64 piece : {1 << 30, file.size() > 1 << 16 ? 1 << 30 : 3}) {   // whole, then split up
-            QCOMPARE(ConfigReader::reportHtml(read(file, states, piece)), report);
+            const ConfigReader::Report got = read(file, states, piece, failAfter);
+            QCOMPARE(ConfigReader::reportHtml(got), report);
+            QCOMPARE(got.readFailed, failAfter >= 0);
             QCOMPARE(describe(states), describe(ticked(rows)));
         }
     }
@@ -327,6 +341,9 @@ private slots:
         for (const QString &swap : special)
             row(swap, "", swap, ByCommandLine, kept, "The specified configuration file cannot be opened!");
         row("cancelled", "", "huge", ByCommandLine, kept, "Reading the configuration file...");
+#ifdef Q_OS_LINUX
+        row("unreadable", "", "unreadable", ByCommandLine, kept, "The specified configuration file cannot be opened!");
+#endif
         const QStringList openings{"Import", "command line", "dropped"};
         for (const Opening opening : {ByImport, ByCommandLine, ByDrop})
             row("none refused, " + openings[opening], "#ID:5\n", "", opening, ticked({{Id, 5}}),
@@ -403,7 +420,7 @@ private slots:
             window.findChild<QCheckBox *>(marks[0].section(':', 0, 0))->click();
             QCOMPARE(marked(), marks.mid(1));
         }
-        if (swap.isEmpty() || swap == "gone" || swap == "huge")
+        if (swap.isEmpty() || swap == "gone" || swap == "huge" || swap == "unreadable")
             return;
         QVERIFY(!Preferences::readLanguage(name));
         if (QFileInfo(name).canonicalFilePath() == "/dev/zero")
