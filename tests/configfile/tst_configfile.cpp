@@ -29,7 +29,7 @@ namespace {
 enum Way { CtrlQ, FileExit, CloseButton, ImportCommand };   // of losing the rows
 enum Answer { Save, SaveCancelled, SaveFails, Discard, Cancel, Unmodified };   // to the question
 enum Opening { ByImport, ByCommandLine, ByDrop };   // of a file to import
-const QByteArray oldFile(60, '#');
+const QByteArray oldFile = QByteArray("old bytes 0123456789\n").repeated(3);   // a put-back byte out of place shows
 
 // Hands out at most `piece` bytes a read: characters and line ends are then split between reads. Past
 // `failAfter` bytes, if given, every read fails as one of a failing disk.
