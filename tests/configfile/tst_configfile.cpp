@@ -204,10 +204,11 @@ private slots:
         row("baud with unit, blank, cut", "#BAUDRATE:38400bps\n#BAUDRATE: 9600\n#BAUDRATE:115200", {{Baudrate, 0}},
             reportLine("#BAUDRATE:").repeated(2) + reportLine("#BAUDRATE:", 3));
         row("tokens", "#INPUT01:PLAYER\n#BUTTON2:RS999\n#INPUT02: PLAY\n#INPUT03:RS000\n#INPUT04:FOLDER5\n"
-            "#INPUT05:FOLDER0012\n#BUTTON1:RS\xd9\xa1\xd9\xa2\xd9\xa3",   // Arabic-Indic digits
+            "#INPUT05:FOLDER0012\n#BUTTON1:RS\xd9\xa1\xd9\xa2\xd9\xa3\n#INPUT06:",   // Arabic-Indic digits; no token
             {{Input01, 0}, {Button2, 2006}, {Input01 + 1, 10}, {Input01 + 2, 11}, {Input01 + 3, 12}, {Input01 + 4, 9},
-             {Button1, 7}}, reportLine("#INPUT01:") + reportLine("#BUTTON2:") + reportLine("#INPUT02:", 3)
-                + reportLine("#INPUT03:", 4) + reportLine("#INPUT04:", 5) + reportLine("#INPUT05:") + reportLine("#BUTTON1:", 7));
+             {Button1, 7}, {Input01 + 5, 14}}, reportLine("#INPUT01:") + reportLine("#BUTTON2:") + reportLine("#INPUT02:", 3)
+                + reportLine("#INPUT03:", 4) + reportLine("#INPUT04:", 5) + reportLine("#INPUT05:") + reportLine("#BUTTON1:", 7)
+                + reportLine("#INPUT06:", 8));
         // A line cut by the failure would read as a refused "#VOLUME:": nothing of the file is given.
         row("read fails midway", "#ID:5\n#VOLUME:7\n", {}, "", 14);
         row("near misses count as lines", "#INPUT16:PLAY\n#INPUT1:PLAY\n#BUTTON3:STOP\n#id:5\n#ID :5\n\n#VOLUME:99",
