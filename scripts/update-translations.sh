@@ -20,8 +20,8 @@ if [ -z "$lupdate" ]; then
     done
 fi
 [ -n "$lupdate" ] || { echo "no lupdate found: install qttools5-dev-tools or qt6-l10n-tools, or set LUPDATE" >&2; exit 1; }
-english="$root/src/language/LanguageData_en.ts"
-french="$root/src/language/LanguageData_fr.ts"
+english="$root/src/translations/LanguageData_en.ts"
+french="$root/src/translations/LanguageData_fr.ts"
 
 cd "$root"
 "$lupdate" -locations none -no-obsolete "$@" -recursive src -ts "$english" "$french"

@@ -1,7 +1,7 @@
 // quillary-cli: checks and writes the player's configuration files from scripts, with
 // no display. QtCore only.
 #include "app/applicationidentity.h"
-#include "cli/commands.h"
+#include "commands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -3,12 +3,12 @@
 # tree. The folder the installed program searches comes from the same install
 # variable the install rule uses.
 set(QUILLARY_TRANSLATIONS_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/quillary/translations")
-set_property(SOURCE language/translationlookup.cpp APPEND PROPERTY
+set_property(SOURCE core/language/translationlookup.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS "QUILLARY_TRANSLATIONS_DIR=\"${QUILLARY_TRANSLATIONS_INSTALL_DIR}\"")
 
 set(QUILLARY_TS_FILES
-    ${CMAKE_CURRENT_SOURCE_DIR}/language/LanguageData_en.ts
-    ${CMAKE_CURRENT_SOURCE_DIR}/language/LanguageData_fr.ts
+    ${CMAKE_CURRENT_SOURCE_DIR}/translations/LanguageData_en.ts
+    ${CMAKE_CURRENT_SOURCE_DIR}/translations/LanguageData_fr.ts
 )
 get_target_property(_quillary_exe_dir quillary RUNTIME_OUTPUT_DIRECTORY)
 if(NOT _quillary_exe_dir)

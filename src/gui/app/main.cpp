@@ -1,5 +1,5 @@
-#include "applicationidentity.h"
-#include "commandline.h"
+#include "app/applicationidentity.h"
+#include "app/commandline.h"
 #include "mainwindow.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "listwidth.h"
 
-#include "optioncatalogue.h"
+#include "options/optioncatalogue.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "globals.h"
+#include "app/globals.h"
 
 #include <QCloseEvent>
 #include <QDir>
