@@ -8,6 +8,7 @@
 #include "app/applicationidentity.h"
 #include "app/mainwindow.h"
 #include "configfile/configreader.h"
+#include "configfile/importreport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

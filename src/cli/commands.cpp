@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "configfile/configreader.h"
+#include "configfile/importreport.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/settings.h"
 #include "configfile/configreader.h"
+#include "configfile/importreport.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
 #include "language/preferencefile.h"

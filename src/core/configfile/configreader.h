@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linesource.h"
 #include "options/optioncatalogue.h"
 
 #include <QVector>
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class QIODevice;
@@ -19,55 +19,9 @@ namespace ConfigReader {
 // Stored before every parse; fails every acceptance test.
 constexpr quint32 NoValue = 0xFFFFFFFFu;
 
-// Characters kept from each line after its leading white space. Only the key (at
-// most 15) and its value field (at most 12) can matter; the rest of a line is never
-// held in memory, however long it is.
-constexpr int KeptLineLength = 64;
-
 // Report lines kept for display; an absurd file (millions of option lines) must not
 // build a report of gigabytes.
 constexpr int MaxReportLines = 10000;
-
-// Hears how far a reading has come after every piece read from the device; returning
-// false stops the reading there. The total is the device's size.
-using Progress = std::function<bool(qint64 bytesRead, qint64 totalBytes)>;
-
-// The lines of a device opened for reading, one at a time. The bytes are decoded
-// first (UTF-8, or UTF-16/32 when a byte order mark says so), then split at line
-// feeds. Carriage returns are dropped wherever they stand and so is the leading
-// white space; of the rest only the first KeptLineLength characters are kept.
-// The lines are the same however the device hands out its bytes.
-class LineSource
-{
-public:
-    explicit LineSource(QIODevice &device, Progress progress = {});
-    ~LineSource();
-
-    // The next line, or false at the end. A last line without a line break counts.
-    bool next(QString &line);
-
-    // True when the progress callback stopped the reading.
-    bool stopped() const { return m_stopped; }
-
-    // True when the device failed a read: the lines given were only part of it.
-    bool failed() const { return m_failed; }
-
-private:
-    bool decodeMore();
-
-    struct Decoder;
-    QIODevice &m_device;
-    const Progress m_progress;
-    const qint64 m_total;
-    qint64 m_read = 0;
-    bool m_stopped = false;
-    bool m_failed = false;
-    std::unique_ptr<Decoder> m_decoder;
-    QByteArray m_chunk;   // its first m_held bytes are read and not yet decoded
-    qint64 m_held = 0;
-    QString m_text;       // decoded, not yet split
-    qsizetype m_pos = 0;
-};
 
 // True when the trimmed line begins with `key`; `value` receives the number read from
 // the `width` characters after the key (non-digits dropped), or NoValue.
@@ -93,15 +47,8 @@ struct Report {
     bool readFailed = false;   // the device failed a read: the file was not read to its end
 };
 
-// "#ID:--------------------------> OK" or "... ERROR Line(4)", in the installed language.
-QString reportLineText(const ReportLine &line);
-
-// The kept report lines as the import's message box shows them.
-QString reportHtml(const Report &report);
-
-// One line on the whole report, in the installed language: "3 of 11 option lines
-// refused", or that none was refused, or that the file held no option line.
-QString reportSummary(const Report &report);
+// The option key of a row as it begins its lines: "#ID:", "#INPUT07:".
+const QString &keyOf(int row);
 
 // Applies one line (numbered from 1) to `states` and reports it when it carries an
 // option; returns that report line.

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/settings.h"
 #include "configfile/configreader.h"
+#include "configfile/importreport.h"
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
