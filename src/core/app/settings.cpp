@@ -9,6 +9,8 @@
 namespace {
 
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
+const QString recentFilesKey = QStringLiteral("files/recent");
+const QString windowGeometryKey = QStringLiteral("window/geometry");
 
 } // namespace
 
@@ -22,6 +24,35 @@ QString lastFolder()
 void setLastFolder(const QString &folder)
 {
     QSettings().setValue(lastFolderKey, folder);
+}
+
+QStringList recentFiles()
+{
+    return QSettings().value(recentFilesKey).toStringList().mid(0, MaxRecentFiles);
+}
+
+void addRecentFile(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(file);
+    files.prepend(file);
+    QSettings().setValue(recentFilesKey, QStringList(files.mid(0, MaxRecentFiles)));
+}
+
+void clearRecentFiles()
+{
+    QSettings().remove(recentFilesKey);
+}
+
+QByteArray windowGeometry()
+{
+    return QSettings().value(windowGeometryKey).toByteArray();
+}
+
+void setWindowGeometry(const QByteArray &geometry)
+{
+    QSettings().setValue(windowGeometryKey, geometry);
 }
 
 QString firstWritableFolder(const QStringList &candidates, const QString &lastResort)

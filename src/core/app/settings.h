@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,17 @@ namespace Settings {
 // The folder of the configuration file last chosen in a save or open dialog, or empty.
 QString lastFolder();
 void setLastFolder(const QString &folder);
+
+// The configuration files read or saved last, most recent first, at most MaxRecentFiles.
+constexpr int MaxRecentFiles = 8;
+QStringList recentFiles();
+// Puts `path` first, once; the oldest beyond the limit go.
+void addRecentFile(const QString &path);
+void clearRecentFiles();
+
+// The main window's size and place as QWidget::saveGeometry gives them, or empty.
+QByteArray windowGeometry();
+void setWindowGeometry(const QByteArray &geometry);
 
 // The first of `candidates` that is an existing folder the program may write to,
 // else `lastResort`. A dialog that starts in a folder the user cannot save in makes

@@ -2,20 +2,38 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "app/settings.h"
+#include "configfile/filecommands.h"
+#include "document/documenthistory.h"
+#include "document/optiondocument.h"
+#include "options/optionrows.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSessionManager>
 #include <QStandardPaths>
+#include <QStatusBar>
+
+namespace {
+
+// How long the status bar says why a drop was refused.
+constexpr int RefusalShownMs = 10000;
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , m_document(new Document::OptionDocument(this))
+    , m_history(new DocumentHistory(*m_document, this))
 {
     ui->setupUi(this);
     setAcceptDrops(true);   // a configuration file dropped on the window is imported
     fillKeywordLists();
-    // "[*]" marks unsaved changes (setWindowModified).
-    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral("[*]"));
 
     const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     preferenceFilePath = dataDir.absoluteFilePath(QCoreApplication::applicationName() + preferenceFileSuffix);
@@ -25,14 +43,32 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionDefault->setChecked(true);
     readPreferenceFile(preferenceFilePath);
     changeLanguage();
-    setUpEditorRanges();
-    setUpOptionLists();
-    applyDefaultSettings();
-    selectAllOptions();
-    describeEditors();
-    fitWindowToRows();
-    watchRowEdits();
-    markUnmodified();
+
+    // The rows open ticked at their defaults, which is where the document starts.
+    m_rows = new OptionRows(*ui, *m_document, *m_history, this);
+    m_files = new FileCommands(*this, *ui, *m_document, *m_history);
+    ui->action_Redo->setShortcuts({ui->action_Redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    m_history->attach(ui->action_Undo, ui->action_Redo);
+    connect(m_document, &Document::OptionDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document, &Document::OptionDocument::filePathChanged, this, &MainWindow::showFileInTitle);
+    showFileInTitle();
+    connect(ui->action_Save, &QAction::triggered, m_files, &FileCommands::save);
+    connect(ui->menu_Open_Recent, &QMenu::aboutToShow, m_files,
+            [this] { m_files->fillRecentMenu(*ui->menu_Open_Recent); });
+    connect(ui->action_Clear_Recent_Files, &QAction::triggered, this, &Settings::clearRecentFiles);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 would otherwise close the window at the session's end, asking nothing.
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
+#endif
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::sessionEnds);
+    connect(qApp, &QGuiApplication::saveStateRequest, this,
+            [this](QSessionManager &) { Settings::setWindowGeometry(saveGeometry()); });
+
+    const QByteArray geometry = Settings::windowGeometry();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        fitWindowToRows(true);
+    else
+        layOutRows();
 }
 
 MainWindow::~MainWindow()
@@ -41,14 +77,113 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
+Options::OptionStates MainWindow::optionStates() const
+{
+    return m_document->states();
+}
+
+void MainWindow::setOptionStates(const Options::OptionStates &states)
+{
+    m_rows->setStates(states, QT_TRANSLATE_NOOP("MainWindow", "Change of the options"));
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    m_files->openFile(path);
+}
+
+bool MainWindow::commitData(bool mayAsk)
+{
+    return m_files->commitData(mayAsk);
+}
+
+void MainWindow::sessionEnds(QSessionManager &manager)
+{
+    const bool mayEnd = commitData(manager.allowsInteraction());
+    manager.release();
+    if (!mayEnd)
+        manager.cancel();
+}
+
+// "config.txt — Quillary", or the program's name alone while the rows belong to no file;
+// "[*]" shows the modified marker.
+void MainWindow::showFileInTitle()
+{
+    const QString path = m_document->filePath();
+    const QString program = QCoreApplication::applicationName();
+    setWindowTitle(path.isEmpty() ? program + QStringLiteral("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] \u2014 ") + program);
+}
+
 // Whichever way the window is closed (close button, File > Exit, Ctrl+Q), unsaved
 // changes are asked about first; the user may keep the window open.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (maybeSave())
+    if (m_files->maybeSave()) {
+        Settings::setWindowGeometry(saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+// Anything dragged with file names is taken, so that a drop that cannot be imported
+// is told why rather than just not taken.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString refusal = m_files->drop(*event->mimeData());
+    if (refusal.isEmpty()) {
+        event->acceptProposedAction();
+    } else {
+        statusBar()->showMessage(refusal, RefusalShownMs);
+        event->ignore();
+    }
+}
+
+// The lists are process-wide: a second window in the same process must not
+// append them again.
+void MainWindow::fillKeywordLists()
+{
+    if (optionKeywords.isEmpty())
+        optionKeywords.append(Options::optionKeywordTable());
+    if (functionKeywords.isEmpty())
+        functionKeywords.append(Options::functionKeywordTable());
+}
+
+void MainWindow::fillOptionLists()
+{
+    m_rows->retranslate();
+}
+
+void MainWindow::applyDefaultSettings()
+{
+    m_rows->applyDefaults();
+}
+
+void MainWindow::selectAllOptions()
+{
+    m_rows->selectAll(true);
+}
+
+void MainWindow::unselectAllOptions()
+{
+    m_rows->selectAll(false);
+}
+
+void MainWindow::generateConfigurationFile()
+{
+    m_files->generateConfigurationFile();
+}
+
+void MainWindow::importConfigurationFile()
+{
+    m_files->importConfigurationFile();
 }
 
 void MainWindow::on_action_Quit_triggered()

@@ -5,14 +5,21 @@
 
 #include <QMainWindow>
 
-#include <array>
+class DocumentHistory;
+class FileCommands;
+class OptionRows;
+class QSessionManager;
 
-class FunctionLists;
+namespace Document {
+class OptionDocument;
+}
 
 namespace Ui {
 class MainWindow;
 }
 
+// The one window. It wires the form's commands to the classes that do the work: the
+// document and its undo history, the option rows that show it, the file commands.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -23,11 +30,18 @@ public:
 
     // The 23 option rows as plain values, in row order.
     Options::OptionStates optionStates() const;
+    // Sets the rows as one change, undone at once.
     void setOptionStates(const Options::OptionStates &states);
 
     // Imports the file at `path` as the Import command does once a file is chosen,
     // unsaved changes asked about first: for a file named on the command line or dropped.
     void openFile(const QString &path);
+
+    // What the window edits; the preview and other views read it from here.
+    const Document::OptionDocument &document() const { return *m_document; }
+
+    // The desktop session ends (see FileCommands::commitData).
+    bool commitData(bool mayAsk);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,32 +68,23 @@ private slots:
     void on_action_Unselect_All_options_Toolbar_triggered();
 
 private:
-    // Row layout and screen-reader names (app/mainwindow_rows.cpp)
-    void describeEditors();
+    // Window size and row layout (app/mainwindow_rows.cpp)
     void layOutRows();
-    void fitWindowToRows();
+    void fitWindowToRows(bool firstRun = false);
+    QSize frameExtra() const;
+    void showFileInTitle();
+    void sessionEnds(QSessionManager &manager);
 
-    // Option rows (options/)
+    // Option rows, delegated to OptionRows
     void fillKeywordLists();
-    void setUpEditorRanges();
-    void setUpOptionLists();
     void fillOptionLists();
     void applyDefaultSettings();
     void selectAllOptions();
     void unselectAllOptions();
-    void watchRowEdits();
-    void rowEdited(int row);
-    void markUnmodified();
-    void showRefusedMarks();
 
-    // Configuration file (configfile/)
+    // Configuration file, delegated to FileCommands
     void generateConfigurationFile();
-    void writeConfigurationFile(const QString &path);
     void importConfigurationFile();
-    void importFile(const QString &path);
-    void readConfigurationFile(const QString &path);
-    void setConfigFilePath(const QString &path);
-    bool maybeSave();
 
     // Interface language and preferences (language/)
     void switchLanguage(QAction *chosen);
@@ -91,11 +96,8 @@ private:
     QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
-    FunctionLists *functionLists = nullptr;   // made with the lists, owned by the window
-    // The rows as last generated, imported or set at start-up: the window is
-    // modified while they differ from it.
-    Options::OptionStates m_unmodifiedStates{};
-    // Per row, the file line whose value the last import refused, until the row is
-    // edited or a file is generated; 0 when none.
-    std::array<qint64, Options::OptionCount> m_refusedLines{};
+    Document::OptionDocument *m_document;
+    DocumentHistory *m_history;
+    OptionRows *m_rows = nullptr;
+    FileCommands *m_files = nullptr;
 };

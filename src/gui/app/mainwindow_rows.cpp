@@ -1,10 +1,11 @@
 // How the option rows sit in the window: captions in one column, editors in another,
-// the descriptions taking what is left; the window as wide as that needs; each editor
-// named for screen readers after its row.
+// the descriptions taking what is left; the window as wide and, at the first run, as
+// tall as that needs, within the screen.
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <QScrollBar>
 
 namespace {
@@ -51,19 +52,6 @@ int scrollAreaChrome(const QScrollArea *area)
 
 } // namespace
 
-// Every editor tells a screen reader which row it belongs to (its caption without
-// the colon: "Input 01") and what the row sets (its description).
-void MainWindow::describeEditors()
-{
-    for (const Row &row : optionRows(*ui)) {
-        QString name = row.caption->text();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        row.editor->setAccessibleName(name.trimmed());
-        row.editor->setAccessibleDescription(row.info->text());
-    }
-}
-
 // Lines the rows up in columns from what their widgets need now: after every change
 // of texts, fonts or lists.
 void MainWindow::layOutRows()
@@ -96,15 +84,30 @@ void MainWindow::layOutRows()
     ui->scrollArea->setMinimumHeight(lowest);
 }
 
+// The window's frame on this desktop: measured once the window manager has framed the
+// window, estimated from the style before.
+QSize MainWindow::frameExtra() const
+{
+    if (isVisible() && frameGeometry().size() != size())
+        return frameGeometry().size() - size();
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
+}
+
 // Widens the window until every row shows in full, as far as the screen allows; a
 // narrower screen elides the descriptions. The window never shrinks here: the user
-// may have made it wider.
-void MainWindow::fitWindowToRows()
+// may have made it wider. At the first run it is also made tall enough for every row;
+// frame and all, it never exceeds the screen's free area.
+void MainWindow::fitWindowToRows(bool firstRun)
 {
     layOutRows();
     const QMargins around = ui->verticalLayout_2->contentsMargins();
     const int needed = ui->scrollAreaWidgetContents->sizeHint().width() + scrollAreaChrome(ui->scrollArea)
                        + around.left() + around.right();
-    const QRect available = screen()->availableGeometry();
-    resize(qMin(qMax(width(), needed), available.width()), qMin(height(), available.height()));
+    // The scroll area's own size hint stops at some 24 lines: what all the rows need
+    // replaces it in the window's.
+    const int allRows = sizeHint().height() - ui->scrollArea->sizeHint().height()
+                        + ui->scrollAreaWidgetContents->sizeHint().height() + 2 * ui->scrollArea->frameWidth();
+    const QSize room = screen()->availableGeometry().size() - frameExtra();
+    resize(qMin(qMax(width(), needed), room.width()), qMin(firstRun ? allRows : height(), room.height()));
 }

@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "document/documenthistory.h"
 #include "language/preferencefile.h"
 #include "language/translationlookup.h"
 
@@ -29,15 +30,14 @@ QString localeName(Preferences::Language language)
 
 // Every language command runs the same routine. The lists change their texts in
 // place, so every row keeps its value and tick: a change of language changes no
-// option. The new texts may need a wider window.
+// option, and is no step to undo. The new texts may need a wider window.
 void MainWindow::switchLanguage(QAction *chosen)
 {
     uncheckLanguageActions();
     chosen->setChecked(true);
     changeLanguage();
     fillOptionLists();
-    showRefusedMarks();   // their tooltips in the new language
-    describeEditors();
+    m_history->retranslate();   // the Undo and Redo items say what they do in it
     // Only a window on screen is widened to fit; a hidden one just lines its rows up.
     if (isVisible())
         fitWindowToRows();

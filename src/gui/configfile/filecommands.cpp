@@ -1,5 +1,4 @@
-// Generate and Import commands of the main window.
-#include "app/mainwindow.h"
+#include "filecommands.h"
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
@@ -7,23 +6,27 @@
 #include "configfile/configreader.h"
 #include "configfile/importreport.h"
 #include "configfile/configwriter.h"
+#include "document/documenthistory.h"
+#include "document/optiondocument.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
 
 #include <QDialogButtonBox>
+#include <QDateTime>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGridLayout>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -34,8 +37,9 @@ namespace {
 // A report longer than this never fits on a screen; it is not even tried in the box.
 constexpr int MaxReportLinesInBox = 100;
 
-// How long the status bar says why a drop was refused.
-constexpr int RefusalShownMs = 10000;
+// The Open Recent items show a path up to about this many characters, its middle left
+// out beyond.
+constexpr int RecentPathCharacters = 60;
 
 // Puts `view` between the box's text and its buttons, across the whole box.
 void insertAboveButtons(QMessageBox &box, QWidget *view)
@@ -74,7 +78,7 @@ QString inFixedWidthFont(const QString &html)
 void showReport(QMessageBox &box, const ConfigReader::Report &report, int screenHeight)
 {
     const QString summary = ConfigReader::reportSummary(report).toHtmlEscaped();
-    const QString closing = QStringLiteral("<br><b>") + MainWindow::tr("Import configuration file done!")
+    const QString closing = QStringLiteral("<br><b>") + FileCommands::tr("Import configuration file done!")
                             + QStringLiteral("</b></br>");
     const QString html = inFixedWidthFont(ConfigReader::reportHtml(report));
     const qint64 omitted = report.optionLines - report.lines.size();
@@ -86,7 +90,7 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
     box.setText(summary + closing);
     QString shown = html;
     if (omitted > 0) {
-        shown += QStringLiteral("<br><i>") + MainWindow::tr("%1 more report lines are not shown.").arg(omitted)
+        shown += QStringLiteral("<br><i>") + FileCommands::tr("%1 more report lines are not shown.").arg(omitted)
                  + QStringLiteral("</i></br>");
     }
     auto *view = new QTextBrowser(&box);
@@ -103,9 +107,9 @@ void showReport(QMessageBox &box, const ConfigReader::Report &report, int screen
 ConfigReader::Report readWithProgress(QFile &file, Options::OptionStates &states, QWidget *window)
 {
     constexpr int Steps = 1000;
-    QProgressDialog progress(MainWindow::tr("Reading the configuration file..."), MainWindow::tr("Cancel"), 0, Steps,
+    QProgressDialog progress(FileCommands::tr("Reading the configuration file..."), FileCommands::tr("Cancel"), 0, Steps,
                              window);
-    progress.setWindowTitle(MainWindow::tr("Import Configuration File"));
+    progress.setWindowTitle(FileCommands::tr("Import Configuration File"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     return ConfigReader::readConfigFile(file, states, [&progress](qint64 done, qint64 total) {
@@ -116,33 +120,74 @@ ConfigReader::Report readWithProgress(QFile &file, Options::OptionStates &states
 
 } // namespace
 
-void MainWindow::generateConfigurationFile()
+
+FileCommands::FileCommands(QMainWindow &window, Ui::MainWindow &ui, Document::OptionDocument &document,
+                           DocumentHistory &history)
+    : QObject(&window), m_window(window), ui(ui), m_document(document), m_history(history)
+{
+}
+
+void FileCommands::generateConfigurationFile()
+{
+    saveAs();
+}
+
+bool FileCommands::saveAs()
 {
     if (configFilePath.isEmpty())
         configFilePath = QDir(Settings::startFolder()).absoluteFilePath(QStringLiteral("config.txt"));
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Configuration File"), configFilePath,
+    const QString path = QFileDialog::getSaveFileName(&m_window, tr("Save Configuration File"), configFilePath,
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
-        return;
+        return false;
     setConfigFilePath(path);
-    writeConfigurationFile(path);
+    return writeConfigurationFile(path, true);
 }
 
-void MainWindow::writeConfigurationFile(const QString &path)
+bool FileCommands::save()
 {
-    QMessageBox box(this);
+    const QString path = m_document.filePath();
+    if (path.isEmpty())
+        return saveAs();
+    if (!mayOverwriteChangedFile(path))
+        return false;
+    setConfigFilePath(path);
+    return writeConfigurationFile(path, false);
+}
+
+// Another program (or another window) changed the file since the rows were read from it
+// or written to it: its changes are not lost without the user's word.
+bool FileCommands::mayOverwriteChangedFile(const QString &path)
+{
+    if (!m_document.fileChangedOnDisk())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Save Configuration File"),
+                    tr("%1 was changed or removed by another program since it was read or saved here.")
+                            .arg(QDir::toNativeSeparators(path))
+                        + QLatin1Char('\n') + tr("Do you want to save the options shown over it?"),
+                    QMessageBox::Save | QMessageBox::Cancel, &m_window);
+    box.setTextFormat(Qt::PlainText);   // a path may hold '<' or '&'
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Save;
+}
+
+// Save As shows how it went in a box; Save tells a failure only, the status bar says
+// where a saved file went.
+bool FileCommands::writeConfigurationFile(const QString &path, bool announce)
+{
+    QMessageBox box(&m_window);
     box.setWindowTitle(tr("Generate Configuration File"));
-    const SaveOutcome outcome = saveAtomically(path, ConfigWriter::fileContents(optionStates()));
+    const SaveOutcome outcome = saveAtomically(path, ConfigWriter::fileContents(m_document.states()));
     if (outcome.saved) {
+        savedTo(path);
+        if (!announce)
+            return true;
         box.setText(QStringLiteral("<b>") + tr("Create configuration file done!") + QStringLiteral("</b>"));
         box.setIcon(QMessageBox::Information);
-        // Stays in view after the box is gone: where the file went.
-        statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
-        m_refusedLines.fill(0);   // the file now holds what the marked rows showed
-        showRefusedMarks();
-        markUnmodified();
     } else {
-        statusBar()->clearMessage();
+        m_window.statusBar()->clearMessage();
         // Plain text: a path may hold '<' or '&'.
         QString text = tr("Impossible to create configuration file!") + QLatin1Char('\n') + path
                        + QStringLiteral(": ") + outcome.error;
@@ -153,65 +198,68 @@ void MainWindow::writeConfigurationFile(const QString &path)
         box.setIcon(QMessageBox::Warning);
     }
     box.exec();
+    return outcome.saved;
 }
 
-void MainWindow::importConfigurationFile()
+// The rows now belong to the file, which holds what the marked rows showed.
+void FileCommands::savedTo(const QString &path)
+{
+    // Stays in view after any box is gone: where the file went.
+    m_window.statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
+    Document::Rows rows = m_document.rows();
+    rows.refused.fill({});
+    m_document.setRows(rows);
+    m_document.setFilePath(path);
+    m_history.setClean();
+    Settings::addRecentFile(path);
+}
+
+void FileCommands::importConfigurationFile()
 {
     if (!maybeSave())
         return;
     const QString start = configFilePath.isEmpty() ? Settings::startFolder() : configFilePath;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Configuration File"), start,
+    const QString path = QFileDialog::getOpenFileName(&m_window, tr("Open Configuration File"), start,
                                                       tr("Text files (*.txt)"));
     if (path.isEmpty())
         return;
     importFile(path);
 }
 
-void MainWindow::openFile(const QString &path)
+void FileCommands::openFile(const QString &path)
 {
     if (maybeSave())
         importFile(path);
 }
 
 // Whatever the way the file was chosen, the next dialog starts from it.
-void MainWindow::importFile(const QString &path)
+void FileCommands::importFile(const QString &path)
 {
     setConfigFilePath(path);
     readConfigurationFile(path);
 }
 
-// Anything dragged with file names is taken, so that a drop that cannot be imported
-// is told why rather than just not taken.
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+// One file on this computer is imported; several, a folder or a web address are refused.
+QString FileCommands::drop(const QMimeData &data)
 {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-// One file on this computer is imported; several, a folder or a web address are
-// refused with a word in the status bar, and nothing changes.
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
+    const QList<QUrl> urls = data.urls();
     const QString path = urls.size() == 1 ? urls.first().toLocalFile() : QString();
     const QString refusal = urls.size() != 1 ? tr("Drop one configuration file at a time.")
                             : path.isEmpty() ? tr("Only a file on this computer can be imported.")
                             : QFileInfo(path).isDir() ? tr("A folder cannot be imported.")
                                                       : QString();
-    if (!refusal.isEmpty()) {
-        statusBar()->showMessage(refusal, RefusalShownMs);
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
     // Once the drop is over: the application it came from waits for its end, and the
     // import may ask about unsaved changes and shows its report.
-    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+    if (refusal.isEmpty())
+        QTimer::singleShot(0, this, [this, path] { openFile(path); });
+    return refusal;
 }
 
-void MainWindow::readConfigurationFile(const QString &path)
+// The whole import is one step, undone at once ("Undo Import of config.txt"); the rows
+// then belong to the file read.
+void FileCommands::readConfigurationFile(const QString &path)
 {
-    QMessageBox box(this);
+    QMessageBox box(&m_window);
     box.setWindowTitle(tr("Import Configuration File"));
     const QString cannotOpen = tr("The specified configuration file cannot be opened!");
     QFile file(path);
@@ -225,7 +273,7 @@ void MainWindow::readConfigurationFile(const QString &path)
         // The rows the file does not name end up unticked at their default; a
         // cancelled import, or one whose reading failed midway, leaves them all as they were.
         Options::OptionStates states = Options::defaultStates(false);
-        const ConfigReader::Report report = readWithProgress(file, states, this);
+        const ConfigReader::Report report = readWithProgress(file, states, &m_window);
         file.close();
         if (report.stopped)
             return;
@@ -233,47 +281,79 @@ void MainWindow::readConfigurationFile(const QString &path)
             box.setText(cannotOpen);
             box.setIcon(QMessageBox::Warning);
         } else {
-            setOptionStates(states);
-            m_refusedLines = report.refusedLine;
-            showRefusedMarks();
-            markUnmodified();
-            statusBar()->clearMessage();
+            const QString name = QFileInfo(path).fileName();
+            m_history.change(Document::importedRows(states, report),
+                             [name](const Document::Rows &, const Document::Rows &) { return tr("Import of %1").arg(name); });
+            m_document.setFilePath(path);
+            m_history.setClean();
+            Settings::addRecentFile(path);
+            m_window.statusBar()->clearMessage();
             box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
             // After setIcon, which rebuilds the box's layout.
-            showReport(box, report, screen()->availableGeometry().height());
+            showReport(box, report, m_window.screen()->availableGeometry().height());
         }
     }
     box.exec();
 }
 
-// The path last chosen by either command: the next dialog starts from it, and from
-// its folder in the next run.
-void MainWindow::setConfigFilePath(const QString &path)
+// The path last chosen by any command: the next dialog starts from it, and from its
+// folder in the next run.
+void FileCommands::setConfigFilePath(const QString &path)
 {
     configFilePath = path;
-    ui->label_Generate_Path->setText(path);
+    ui.label_Generate_Path->setText(path);
     Settings::setLastFolder(QFileInfo(path).absolutePath());
 }
 
-// Before the rows are lost (the window closes, or an import replaces them) while they
-// hold changes not yet generated, the user chooses: save them first, throw them away,
-// or go back. True when the rows may go.
-bool MainWindow::maybeSave()
+bool FileCommands::maybeSave()
 {
-    if (!isWindowModified())
+    if (!m_document.isModified())
         return true;
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
                     tr("The options have been modified.") + QLatin1Char('\n')
                         + tr("Do you want to save your changes?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &m_window);
     // Qt's own button texts come untranslated without Qt's translation files.
     box.button(QMessageBox::Save)->setText(tr("&Save"));
     box.button(QMessageBox::Discard)->setText(tr("&Discard"));
     box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
     const auto answer = QMessageBox::StandardButton(box.exec());
-    if (answer == QMessageBox::Save) {
-        generateConfigurationFile();
-        return !isWindowModified();   // still modified: the save was cancelled or failed
-    }
+    if (answer == QMessageBox::Save)
+        return save();
     return answer == QMessageBox::Discard;
+}
+
+bool FileCommands::commitData(bool mayAsk)
+{
+    if (!m_document.isModified())
+        return true;
+    if (mayAsk)
+        return maybeSave();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString recovery = QDir(folder).absoluteFilePath(
+        QStringLiteral("unsaved-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
+    QDir().mkpath(folder);
+    if (saveAtomically(recovery, ConfigWriter::fileContents(m_document.states())).saved)
+        Settings::addRecentFile(recovery);
+    return true;   // not allowed to ask, so not allowed to hold the session up either
+}
+
+void FileCommands::fillRecentMenu(QMenu &menu)
+{
+    menu.clear();
+    const QStringList files = Settings::recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString shown = menu.fontMetrics().elidedText(QDir::toNativeSeparators(files.at(i)), Qt::ElideMiddle,
+                                                            menu.fontMetrics().averageCharWidth() * RecentPathCharacters);
+        QAction *open = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        open->setToolTip(files.at(i));
+        // A file on a disk that is not there now may come back: greyed, not dropped.
+        open->setEnabled(QFileInfo::exists(files.at(i)));
+        const QString path = files.at(i);
+        connect(open, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    if (!files.isEmpty())
+        menu.addSeparator();
+    menu.addAction(ui.action_Clear_Recent_Files);
+    ui.action_Clear_Recent_Files->setEnabled(!files.isEmpty());
 }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QObject>
+
+class DocumentHistory;
+class QMainWindow;
+class QMenu;
+class QMimeData;
+
+namespace Document {
+class OptionDocument;
+}
+
+namespace Ui {
+class MainWindow;
+}
+
+// Generate (Save As), Save, Import and Open Recent: the file a document's rows come
+// from and go to, the dialogs on the way, and the question before changes are lost.
+class FileCommands : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
+
+public:
+    FileCommands(QMainWindow &window, Ui::MainWindow &ui, Document::OptionDocument &document,
+                 DocumentHistory &history);
+
+    // Save As: the save dialog, then the file and a box that tells how it went.
+    void generateConfigurationFile();
+    // Writes the rows to the file they belong to, without a dialog; what Save As does
+    // while they belong to none. True when the rows are in a file now.
+    bool save();
+    // The open dialog, after the question about unsaved changes.
+    void importConfigurationFile();
+    // Imports `path`, unsaved changes asked about first: for a file named on the
+    // command line, dropped or picked from Open Recent.
+    void openFile(const QString &path);
+    // Why dropped data cannot be imported, or empty when it is one local file, which is
+    // then opened once the drop is over.
+    QString drop(const QMimeData &data);
+
+    // Before the rows are lost while they hold unsaved changes, the user chooses: save
+    // them first, throw them away, or go back. True when the rows may go.
+    bool maybeSave();
+    // The desktop session ends. Asks as maybeSave does where the session allows it;
+    // where it does not, unsaved rows go to a recovery file of their own, listed first
+    // in Open Recent, so that neither they nor the user's file are lost. True when the
+    // session may end.
+    bool commitData(bool mayAsk);
+
+    // Fills the Open Recent menu: the files read or saved last, most recent first.
+    void fillRecentMenu(QMenu &menu);
+
+private:
+    bool saveAs();
+    bool writeConfigurationFile(const QString &path, bool announce);
+    void importFile(const QString &path);
+    void readConfigurationFile(const QString &path);
+    void setConfigFilePath(const QString &path);
+    bool mayOverwriteChangedFile(const QString &path);
+    void savedTo(const QString &path);
+
+    QMainWindow &m_window;
+    Ui::MainWindow &ui;
+    Document::OptionDocument &m_document;
+    DocumentHistory &m_history;
+};

@@ -1,0 +1,264 @@
+#include "optionrows.h"
+#include "ui_mainwindow.h"
+
+#include "document/documenthistory.h"
+#include "options/functionlists.h"
+#include "options/listwidth.h"
+
+#include <QIcon>
+#include <QStyle>
+#include <QWheelEvent>
+
+namespace {
+
+// The widgets of each row, in row order; exactly one editor per row.
+struct RowWidgets {
+    QCheckBox *Ui::MainWindow::*include;
+    QSpinBox *Ui::MainWindow::*spinBox;
+    QComboBox *Ui::MainWindow::*comboBox;
+};
+
+using U = Ui::MainWindow;
+const RowWidgets rowWidgets[Options::OptionCount] = {
+    {&U::checkBox_ID, &U::spinBox_ID, nullptr},
+    {&U::checkBox_Volume, &U::spinBox_Volume, nullptr},
+    {&U::checkBox_Power, nullptr, &U::comboBox_Power},
+    {&U::checkBox_Monitor, nullptr, &U::comboBox_Monitor},
+    {&U::checkBox_Boot, &U::spinBox_Boot, nullptr},
+    {&U::checkBox_Input01, nullptr, &U::comboBox_Input01},
+    {&U::checkBox_Input02, nullptr, &U::comboBox_Input02},
+    {&U::checkBox_Input03, nullptr, &U::comboBox_Input03},
+    {&U::checkBox_Input04, nullptr, &U::comboBox_Input04},
+    {&U::checkBox_Input05, nullptr, &U::comboBox_Input05},
+    {&U::checkBox_Input06, nullptr, &U::comboBox_Input06},
+    {&U::checkBox_Input07, nullptr, &U::comboBox_Input07},
+    {&U::checkBox_Input08, nullptr, &U::comboBox_Input08},
+    {&U::checkBox_Input09, nullptr, &U::comboBox_Input09},
+    {&U::checkBox_Input10, nullptr, &U::comboBox_Input10},
+    {&U::checkBox_Input11, nullptr, &U::comboBox_Input11},
+    {&U::checkBox_Input12, nullptr, &U::comboBox_Input12},
+    {&U::checkBox_Input13, nullptr, &U::comboBox_Input13},
+    {&U::checkBox_Input14, nullptr, &U::comboBox_Input14},
+    {&U::checkBox_Input15, nullptr, &U::comboBox_Input15},
+    {&U::checkBox_Button1, nullptr, &U::comboBox_Button1},
+    {&U::checkBox_Button2, nullptr, &U::comboBox_Button2},
+    {&U::checkBox_Baudrate, nullptr, &U::comboBox_Baudrate},
+};
+
+bool isFunctionList(int r)
+{
+    return Options::facts(Options::catalogue()[r].kind).encoding == Options::Encoding::Token;
+}
+
+// An unticked row's editor looks like a disabled one, yet takes edits.
+QPalette rowPalette(const QWidget *editor, bool ticked)
+{
+    if (ticked)
+        return QPalette();   // the inherited one
+    QPalette palette = editor->palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, role, palette.color(QPalette::Disabled, role));
+    }
+    return palette;
+}
+
+} // namespace
+
+OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, DocumentHistory &history,
+                       QObject *parent)
+    : QObject(parent)
+    , ui(ui)
+    , m_document(document)
+    , m_history(history)
+    , m_functionLists(new FunctionLists(this))
+    , m_scrollArea(ui.scrollArea)
+{
+    setUpEditors();
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        show(r);
+        connect(caption(r), &QCheckBox::toggled, this, [this, r] { ticked(r); });
+        if (QSpinBox *box = spinBox(r))
+            connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, r] { valueEdited(r); });
+        else
+            connect(list(r), qOverload<int>(&QComboBox::currentIndexChanged), this, [this, r] { valueEdited(r); });
+    }
+    connect(&m_document, &Document::OptionDocument::rowChanged, this, &OptionRows::show);
+    describeEditors();
+}
+
+QCheckBox *OptionRows::caption(int row) const
+{
+    return ui.*rowWidgets[row].include;
+}
+
+QSpinBox *OptionRows::spinBox(int row) const
+{
+    return rowWidgets[row].spinBox ? ui.*rowWidgets[row].spinBox : nullptr;
+}
+
+QComboBox *OptionRows::list(int row) const
+{
+    return rowWidgets[row].comboBox ? ui.*rowWidgets[row].comboBox : nullptr;
+}
+
+QWidget *OptionRows::editor(int row) const
+{
+    if (QSpinBox *box = spinBox(row))
+        return box;
+    return list(row);
+}
+
+int OptionRows::editorValue(int row) const
+{
+    if (QSpinBox *box = spinBox(row))
+        return box->value();
+    return list(row)->currentIndex();
+}
+
+QString OptionRows::name(int row) const
+{
+    QString name = caption(row)->text();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+QString OptionRows::shownValue(int row, int value) const
+{
+    if (spinBox(row))
+        return QString::number(value);
+    return list(row)->itemText(value);
+}
+
+// The spin boxes take exactly the values the catalogue allows; the 17 function lists
+// share one model whose texts follow the language. The wheel only turns an editor that
+// has the keyboard focus: passing over the others on the way down the rows must not
+// change them.
+void OptionRows::setUpEditors()
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        QWidget *edit = editor(r);
+        edit->setFocusPolicy(Qt::StrongFocus);
+        edit->installEventFilter(this);
+        if (QSpinBox *box = spinBox(r)) {
+            const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
+            box->setRange(facts.minimum, facts.maximum);
+        } else if (isFunctionList(r)) {
+            m_functionLists->addBox(list(r));
+        } else {
+            const QStringList items = Options::listItems(Options::catalogue()[r].kind);
+            list(r)->addItems(items);
+            setListWidth(list(r), listWidth(list(r), items));
+        }
+    }
+    m_functionLists->fitWidths();
+}
+
+bool OptionRows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+        return false;
+    QCoreApplication::sendEvent(m_scrollArea->viewport(), event);
+    return true;
+}
+
+void OptionRows::retranslate()
+{
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        QComboBox *box = list(r);
+        if (box && !isFunctionList(r)) {
+            const QStringList items = Options::listItems(Options::catalogue()[r].kind);
+            for (int i = 0; i < items.size(); ++i)
+                box->setItemText(i, items.at(i));
+            setListWidth(box, listWidth(box, items));
+        }
+        show(r);   // the mark's tooltip
+    }
+    m_functionLists->retranslate();
+    describeEditors();
+}
+
+// Every editor tells a screen reader which row it belongs to and what the row sets.
+void OptionRows::describeEditors()
+{
+    const QList<QLabel *> infos = ui.scrollAreaWidgetContents->findChildren<QLabel *>();
+    for (const QLabel *info : infos) {
+        if (QWidget *buddy = info->buddy()) {
+            buddy->setAccessibleDescription(info->text());
+        }
+    }
+    for (int r = 0; r < Options::OptionCount; ++r)
+        editor(r)->setAccessibleName(name(r));
+}
+
+// The widgets follow the document; their signals then find nothing new to tell it.
+// A refused row looks like any other (ticked, at its default), and the next save would
+// write it: its caption shows a warning and, as tooltip, the refused line.
+void OptionRows::show(int row)
+{
+    const Options::OptionState &state = m_document.states()[row];
+    const Document::RefusedMark &mark = m_document.rows().refused[row];
+    QCheckBox *box = caption(row);
+    box->setChecked(state.included);
+    if (QSpinBox *spin = spinBox(row))
+        spin->setValue(state.value);
+    else
+        list(row)->setCurrentIndex(state.value);
+    editor(row)->setPalette(rowPalette(editor(row), state.included));
+    box->setIcon(mark.isSet() ? box->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+    box->setToolTip(mark.isSet() ? tr("Line %1: value refused").arg(mark.line) : QString());
+}
+
+void OptionRows::ticked(int row)
+{
+    Options::OptionState state = m_document.states()[row];
+    if (state.included == caption(row)->isChecked())
+        return;   // the box shows the document
+    state.included = !state.included;
+    m_history.change(m_document.rows().withState(row, state), [this, row](const Document::Rows &, const Document::Rows &after) {
+        return (after.states[row].included ? tr("Tick %1") : tr("Untick %1")).arg(name(row));
+    });
+}
+
+// A value changed in an unticked row is meant to be written: the row is ticked with it,
+// in the same step.
+void OptionRows::valueEdited(int row)
+{
+    const Options::OptionState state{true, editorValue(row)};
+    if (state.value == m_document.states()[row].value)
+        return;   // the editor shows the document
+    const auto describe = [this, row](const Document::Rows &before, const Document::Rows &after) {
+        return QStringLiteral("%1 %2 → %3")
+            .arg(name(row), shownValue(row, before.states[row].value), shownValue(row, after.states[row].value));
+    };
+    m_history.change(m_document.rows().withState(row, state), describe, row);
+}
+
+void OptionRows::applyDefaults()
+{
+    Options::OptionStates states = m_document.states();
+    for (int r = 0; r < Options::OptionCount; ++r)
+        states[r].value = Options::catalogue()[r].defaultValue;
+    setStates(states, QT_TRANSLATE_NOOP("MainWindow", "Default settings"));
+}
+
+void OptionRows::selectAll(bool ticked)
+{
+    Options::OptionStates states = m_document.states();
+    for (Options::OptionState &state : states)
+        state.included = ticked;
+    setStates(states, ticked ? QT_TRANSLATE_NOOP("MainWindow", "Select all options")
+                             : QT_TRANSLATE_NOOP("MainWindow", "Unselect all options"));
+}
+
+// The rows whose state changes lose their refused marks, as if edited one by one.
+void OptionRows::setStates(const Options::OptionStates &states, const char *what)
+{
+    Document::Rows after = m_document.rows();
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        if (!(states[r] == after.states[r]))
+            after = after.withState(r, states[r]);
+    }
+    m_history.change(after, [what](const Document::Rows &, const Document::Rows &) { return tr(what); });
+}

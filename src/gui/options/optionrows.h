@@ -1,0 +1,66 @@
+#pragma once
+
+#include "document/optiondocument.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+class DocumentHistory;
+class FunctionLists;
+class QAbstractScrollArea;
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+class QWidget;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The 23 option rows of the window: they show the document, and turn what the user does
+// in them into steps of its history. A row's editor is a spin box or a list; everything
+// that depends on which is done in one place here.
+class OptionRows : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
+
+public:
+    OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, DocumentHistory &history, QObject *parent);
+
+    // Every value back to its default, ticks kept; one step.
+    void applyDefaults();
+    // Every row ticked, or every row unticked; one step.
+    void selectAll(bool ticked);
+    // Sets the rows as one step described as `what`, a text marked for translation.
+    void setStates(const Options::OptionStates &states, const char *what);
+
+    // After a language change: the lists' texts (every value kept), marks' tooltips and
+    // the editors' names for screen readers.
+    void retranslate();
+
+    QCheckBox *caption(int row) const;
+    QWidget *editor(int row) const;
+    // The row's caption without its colon: "Input 01".
+    QString name(int row) const;
+    // A value as the row's editor shows it: "32", "Folder 006", "On".
+    QString shownValue(int row, int value) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QSpinBox *spinBox(int row) const;
+    QComboBox *list(int row) const;
+    int editorValue(int row) const;
+    void setUpEditors();
+    void show(int row);
+    void ticked(int row);
+    void valueEdited(int row);
+    void describeEditors();
+
+    Ui::MainWindow &ui;
+    Document::OptionDocument &m_document;
+    DocumentHistory &m_history;
+    FunctionLists *m_functionLists;
+    QAbstractScrollArea *m_scrollArea;
+};
