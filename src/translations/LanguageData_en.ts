@@ -486,5 +486,69 @@
         <source>A folder cannot be imported.</source>
         <translation>A folder cannot be imported.</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>&amp;Clear list</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Change of the options</source>
+        <translation>Change of the options</translation>
+    </message>
+    <message>
+        <source>%1 was changed or removed by another program since it was read or saved here.</source>
+        <translation>%1 was changed or removed by another program since it was read or saved here.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the options shown over it?</source>
+        <translation>Do you want to save the options shown over it?</translation>
+    </message>
+    <message>
+        <source>Import of %1</source>
+        <translation>Import of %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Tick %1</translation>
+    </message>
+    <message>
+        <source>Untick %1</source>
+        <translation>Untick %1</translation>
+    </message>
+    <message>
+        <source>Default settings</source>
+        <translation>Default settings</translation>
+    </message>
+    <message>
+        <source>Select all options</source>
+        <translation>Select all options</translation>
+    </message>
+    <message>
+        <source>Unselect all options</source>
+        <translation>Unselect all options</translation>
+    </message>
 </context>
 </TS>

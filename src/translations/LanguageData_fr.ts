@@ -486,5 +486,69 @@
         <source>A folder cannot be imported.</source>
         <translation>Un dossier ne peut pas être importé.</translation>
     </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Change of the options</source>
+        <translation>Modification des options</translation>
+    </message>
+    <message>
+        <source>%1 was changed or removed by another program since it was read or saved here.</source>
+        <translation>%1 a été modifié ou supprimé par un autre programme depuis sa lecture ou son enregistrement ici.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the options shown over it?</source>
+        <translation>Voulez-vous enregistrer les options affichées à sa place ?</translation>
+    </message>
+    <message>
+        <source>Import of %1</source>
+        <translation>Importation de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Cocher %1</translation>
+    </message>
+    <message>
+        <source>Untick %1</source>
+        <translation>Décocher %1</translation>
+    </message>
+    <message>
+        <source>Default settings</source>
+        <translation>Réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Select all options</source>
+        <translation>Sélection de toutes les options</translation>
+    </message>
+    <message>
+        <source>Unselect all options</source>
+        <translation>Désélection de toutes les options</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "configfile/configwriter.h"
 #include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
@@ -13,8 +14,24 @@
 #include <algorithm>
 
 enum { Unchanged = -1 };
-enum Ticks { TicksKept, NoneTicked, AllTicked };
+enum Change { TypeId, SetVolume, PickInput01, ClickVolume, ClickId, ImportOther, Defaults, SelectAll, UnselectAll, French };
 constexpr int enter = Qt::Key_Return;
+
+Q_DECLARE_METATYPE(Options::OptionStates)
+
+namespace {
+
+// Rows off their defaults in places, two of them unticked, as read from a file.
+Options::OptionStates startingRows()
+{
+    Options::OptionStates states = Options::defaultStates(true);
+    states[Id].value = 5;
+    states[Input01].value = Options::FirstFolderIndex;
+    states[Volume].included = states[Input01 + 3].included = false;
+    return states;
+}
+
+} // namespace
 
 class TestOptions : public QObject
 {
@@ -45,109 +62,6 @@ private slots:
         }
         for (int outside : {-1, Options::FunctionCount})
             QVERIFY(Options::functionToken(outside).isEmpty() && Options::functionItemText(outside).isEmpty());
-    }
-
-    // The rows at start-up, with lists of all 2007 functions. The language tests check that the lists' texts
-    // follow the language; the import's table, that a refill of the lists keeps the rows' marks.
-    void windowAfterStart()
-    {
-        MainWindow window;
-        QCOMPARE(window.windowTitle(), QString("Quillary[*]"));
-        QCOMPARE(describe(window.optionStates()), describe(Options::defaultStates(true)));
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Input15")->currentText(), QString("Folder 015"));
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Monitor")->currentText(), QString("No monitoring mode"));
-        QCOMPARE(window.findChild<QComboBox *>("comboBox_Baudrate")->currentText(), QString("19200"));
-        for (const QString range : {"spinBox_ID 1 127", "spinBox_Volume 0 64", "spinBox_Boot 0 999"}) {
-            const auto *box = window.findChild<QSpinBox *>(range.section(' ', 0, 0));
-            QCOMPARE(QString("%1 %2 %3").arg(box->objectName()).arg(box->minimum()).arg(box->maximum()), range);
-        }
-        QVERIFY(window.findChild<QLabel *>("label_Generate_Path")->text().isEmpty());
-        // Object names that break the pattern, as other code looks them up.
-        QCOMPARE(window.findChild<QLabel *>("label_Input03_Infos_2")->text(), QString("Input 4 function (#INPUT04)"));
-        for (const char *name : {"label_Input05_infos", "label_Input06_infos", "label_Input15_infos"})
-            QVERIFY2(window.findChild<QLabel *>(name), name);
-        const auto boxes = window.findChildren<QComboBox *>(QRegularExpression("^comboBox_(Input|Button)"));
-        QCOMPARE(boxes.size(), 17);
-        for (const QComboBox *box : boxes)
-            QCOMPARE(box->count(), Options::FunctionCount);
-        MainWindow second;   // neither a second window nor a refill may grow the keyword lists
-        trigger(second, "action_Fran_ais");
-        QCOMPARE(optionKeywords, Options::optionKeywordTable());
-        QCOMPARE(functionKeywords, Options::functionKeywordTable());
-    }
-
-    // The commands on rows whose values are all off their defaults, two of them unticked. The window shows it
-    // is modified ("[*]" in the title) while the rows differ from those at start-up.
-    void commands_data()
-    {
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<bool>("modified");
-        QTest::newRow("defaults, menu") << QStringList{"actionDefault_settings"} << int(TicksKept) << true;
-        QTest::newRow("defaults, tool bar") << QStringList{"actionDefault_settings_ToolBar"} << int(TicksKept) << true;
-        QTest::newRow("select all, menu") << QStringList{"action_Select_All_Options"} << int(AllTicked) << true;
-        QTest::newRow("select all, tool bar") << QStringList{"action_Select_All_Options_Toolbar"} << int(AllTicked) << true;
-        QTest::newRow("unselect all, menu") << QStringList{"action_Unselect_All_options"} << int(NoneTicked) << true;
-        QTest::newRow("unselect all, tool bar") << QStringList{"action_Unselect_All_options_Toolbar"} << int(NoneTicked)
-                                                << true;
-        QTest::newRow("back to start-up") << QStringList{"actionDefault_settings", "action_Fran_ais",
-                                                         "action_Select_All_Options"} << int(AllTicked) << false;
-    }
-
-    void commands()
-    {
-        QFETCH(QStringList, actions);
-        QFETCH(int, ticks);
-        QFETCH(bool, modified);
-        MainWindow window;
-        Options::OptionStates before = sampleStates(2);
-        before[Volume].included = before[Input01 + 3].included = false;
-        window.setOptionStates(before);
-        for (const QString &action : actions)
-            trigger(window, action);
-        const Options::OptionStates after = window.optionStates();
-        for (int r = 0; r < Options::OptionCount; ++r) {
-            QCOMPARE(after[r].value, actions.first().startsWith("actionDefault") ? Options::catalogue()[r].defaultValue
-                                                                                 : before[r].value);
-            QCOMPARE(after[r].included, ticks == TicksKept ? before[r].included : ticks == AllTicked);
-        }
-        QCOMPARE(window.isWindowModified(), modified);
-    }
-
-    // The File menu's keys trigger its commands; the tool bar's twins, which open the same dialogs, have none,
-    // even after a language change.
-    void shortcuts()
-    {
-        MainWindow window;
-        trigger(window, "action_English");
-        window.show();
-        for (QAction *a : window.findChildren<QAction *>(QRegularExpression("_Tool[Bb]ar$")))
-            QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
-        ModalDriver driver;
-        for (const char *twin : {"action_Generate_Configuration_File_ToolBar", "action_Import_Configuration_File_Toolbar"}) {
-            driver.cancelDialog();
-            trigger(window, twin);
-        }
-        for (const QString keys : {"Ctrl+S action_Generate_Configuration_File", "Ctrl+O action_Import_Configuration_File",
-                                   "Ctrl+D actionDefault_settings", "Ctrl+C action_Select_All_Options",
-                                   "Ctrl+U action_Unselect_All_options", "Ctrl+Q action_Quit"}) {
-            QSignalSpy triggered(window.findChild<QAction *>(keys.section(' ', 1)), &QAction::triggered);
-            if (keys.endsWith("_File"))
-                driver.cancelDialog();
-            else if (keys.endsWith("_Quit"))
-                driver.answerMessageBox(QMessageBox::Discard);   // the rows were unticked
-            window.activateWindow();   // again, after a dialog
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            QTest::keySequence(&window, QKeySequence(keys.section(' ', 0, 0)));
-            QVERIFY2(triggered.count() == 1, qPrintable(keys));
-        }
-        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
-        QStringList titles;
-        for (const ModalDriver::Seen &dialog : driver.seen())
-            titles << dialog.title;
-        const QStringList fileDialogs{"Save Configuration File", "Open Configuration File"};
-        QCOMPARE(titles, fileDialogs + fileDialogs + QStringList("Quillary"));
-        QVERIFY(!window.isVisible());
     }
 
     // Typed on a focused function list, then Enter or Escape: what the list holds after.
@@ -215,21 +129,140 @@ private slots:
         }
     }
 
-    // The shared list follows the language in place: no value moves, every text is the catalogue's.
-    void listsFollowTheLanguage()
+    // Each kind of change is one step: undone and redone at once, with the Undo item saying what it undoes. The rows
+    // come from a file, so the modified marker clears again when undoing back to it. A language change is no step.
+    void undoRedo_data()
     {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<Options::OptionStates>("after");
+        QTest::addColumn<QString>("undone");   // what the Undo item names
+        const Options::OptionStates before = startingRows();
+        const auto with = [&before](const Rows &rows) {
+            Options::OptionStates states = before;
+            for (const auto &row : rows)
+                states[row.first] = {true, row.second};
+            return states;
+        };
+        Options::OptionStates defaults = Options::defaultStates(true), none = before, all = before;
+        defaults[Volume].included = defaults[Input01 + 3].included = false;
+        for (int r = 0; r < Options::OptionCount; ++r)
+            none[r].included = !(all[r].included = true);
+        Options::OptionStates unticked = before;
+        unticked[Id].included = false;
+        QTest::newRow("value typed") << int(TypeId) << with({{Id, 127}}) << "ID 5 → 127";
+        QTest::newRow("value in an unticked row ticks it") << int(SetVolume) << with({{Volume, 40}}) << "Volume 32 → 40";
+        QTest::newRow("value picked by typing") << int(PickInput01) << with({{Input01, 14}})
+                                                << "Input 01 Folder 000 → Folder 006";
+        QTest::newRow("tick") << int(ClickVolume) << with({{Volume, 32}}) << "Tick Volume";
+        QTest::newRow("untick") << int(ClickId) << unticked << "Untick ID";
+        QTest::newRow("defaults") << int(Defaults) << defaults << "Default settings";
+        QTest::newRow("select all") << int(SelectAll) << all << "Select all options";
+        QTest::newRow("unselect all") << int(UnselectAll) << none << "Unselect all options";
+        QTest::newRow("import") << int(ImportOther) << ticked({{Boot, 7}}) << "Import of other.txt";
+        // No step of its own: Undo still undoes the import that brought the rows, and says so in French now.
+        QTest::newRow("language") << int(French) << before << "Importation de before.txt";
+    }
+
+    void undoRedo()
+    {
+        QFETCH(int, change);
+        QFETCH(Options::OptionStates, after);
+        QFETCH(QString, undone);
+        QTemporaryDir dir;
+        const Options::OptionStates before = startingRows();
+        QVERIFY(writeFile(dir.filePath("before.txt"), ConfigWriter::fileContents(before))
+                && writeFile(dir.filePath("other.txt"), "#BOOT:7\n"));
         MainWindow window;
-        int indexChanges = 0;
-        for (QComboBox *box : window.findChildren<QComboBox *>())
-            connect(box, qOverload<int>(&QComboBox::currentIndexChanged), [&] { ++indexChanges; });
-        const auto boxes = window.findChildren<QComboBox *>(QRegularExpression("^comboBox_(Input|Button)"));
-        for (const QString folder : {"Dossier 000", "Folder 000"}) {
-            trigger(window, folder.startsWith('D') ? "action_Fran_ais" : "action_English");
-            QCOMPARE(boxes.first()->itemText(Options::FirstFolderIndex), folder);
-            for (int i = 0; i < Options::FunctionCount; ++i)
-                QCOMPARE(boxes.at(i % boxes.size())->itemText(i), Options::functionItemText(i));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ModalDriver driver;
+        driver.answerMessageBox();   // the import's report
+        window.openFile(dir.filePath("before.txt"));
+        QCOMPARE(window.windowTitle(), QString("before.txt[*] — Quillary"));
+        window.activateWindow();   // again, after the report
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *volume = window.findChild<QSpinBox *>("spinBox_Volume");
+        const auto dimmed = [volume] { return volume->palette().color(QPalette::Text) == volume->palette().color(QPalette::Disabled, QPalette::Text); };
+        QVERIFY(dimmed());
+        if (change == TypeId) {   // typed, keyboard focus kept: the window's Ctrl+Z still undoes
+            auto *id = window.findChild<QSpinBox *>("spinBox_ID");
+            id->setFocus();
+            QTest::keyClick(id, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(id, "127");
+        } else if (change == SetVolume) {
+            volume->setValue(4);
+            volume->setValue(40);
+        } else if (change == PickInput01) {
+            window.findChild<QComboBox *>("comboBox_Input01")->setFocus();
+            QWidget *const focused = nullptr;
+            QTest::keyClicks(focused, "folder 6");
+            QTest::keyClick(focused, Qt::Key_Return);
+        } else if (change == ClickVolume || change == ClickId) {
+            window.findChild<QCheckBox *>(change == ClickId ? "checkBox_ID" : "checkBox_Volume")->click();
+        } else if (change == ImportOther) {
+            driver.answerMessageBox();
+            window.openFile(dir.filePath("other.txt"));
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+        } else {
+            trigger(window, QStringList{"actionDefault_settings", "action_Select_All_Options_Toolbar",
+                                        "action_Unselect_All_options", "action_Fran_ais"}.at(change - Defaults));
         }
-        QCOMPARE(indexChanges, 0);
+        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        auto *undo = window.findChild<QAction *>("action_Undo");
+        auto *redo = window.findChild<QAction *>("action_Redo");
+        const bool kept = change == ImportOther || change == French;   // the rows' file: the other, or still before.txt
+        const auto press = [&window](Qt::Key key, Qt::KeyboardModifiers modifiers) {   // where the keyboard's go
+            QWidget *focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : &window, key, modifiers);
+        };
+        for (int round = 0; round < 2; ++round) {   // done, undone, redone; then again with the other Redo key
+            QCOMPARE(describe(window.optionStates()), describe(after));
+            QCOMPARE(undo->text(), (change == French ? "&Annuler " : "&Undo ") + undone);
+            QCOMPARE(window.isWindowModified(), !kept);
+            QCOMPARE(dimmed(), !after[Volume].included);
+            press(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(describe(window.optionStates()), describe(change == French ? Options::defaultStates(true) : before));
+            QCOMPARE(window.isWindowModified(), kept);
+            QVERIFY(redo->isEnabled());
+            if (round == 0)
+                press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            else
+                press(Qt::Key_Y, Qt::ControlModifier);
+        }
+        QCOMPARE(describe(window.optionStates()), describe(after));
+    }
+
+    // The wheel turns only the editor that has the keyboard focus; over any other it scrolls the rows.
+    void wheelTurnsOnlyTheFocusedEditor_data()
+    {
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<bool>("focused");
+        for (const char *editor : {"spinBox_Volume", "comboBox_Input15"}) {
+            QTest::addRow("%s, unfocused", editor) << editor << false;
+            QTest::addRow("%s, focused", editor) << editor << true;
+        }
+    }
+
+    void wheelTurnsOnlyTheFocusedEditor()
+    {
+        QFETCH(QString, editor);
+        QFETCH(bool, focused);
+        MainWindow window;
+        window.resize(window.width(), 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget *box = window.findChild<QWidget *>(editor);
+        if (focused)
+            box->setFocus();
+        const QScrollBar *bar = window.findChild<QScrollArea *>("scrollArea")->verticalScrollBar();
+        const Options::OptionStates before = window.optionStates();
+        const QPoint inside(box->width() / 2, box->height() / 2);
+        QWheelEvent wheel(inside, box->mapToGlobal(inside), QPoint(), QPoint(0, -QWheelEvent::DefaultDeltasPerStep),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+        QCOMPARE(window.optionStates() == before, !focused);
+        QCOMPARE(bar->value() > 0, !focused);
     }
 
     // ctest runs this once more at scale factor 2, where the screen is half as wide.

@@ -2,6 +2,7 @@
 
 #include "document/optiondocument.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QUndoStack>
 
@@ -13,7 +14,7 @@ class QAction;
 // stack's clean state is what says whether the rows differ from their file.
 class DocumentHistory : public QObject
 {
-    Q_OBJECT
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
 
 public:
     // What a step says it does ("Volume 32 → 40"), in the language installed when

@@ -6,6 +6,8 @@
 #include "options/listwidth.h"
 
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -142,6 +144,7 @@ void OptionRows::setUpEditors()
         edit->setFocusPolicy(Qt::StrongFocus);
         edit->installEventFilter(this);
         if (QSpinBox *box = spinBox(r)) {
+            box->findChild<QLineEdit *>()->installEventFilter(this);
             const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
             box->setRange(facts.minimum, facts.maximum);
         } else if (isFunctionList(r)) {
@@ -157,6 +160,12 @@ void OptionRows::setUpEditors()
 
 bool OptionRows::eventFilter(QObject *watched, QEvent *event)
 {
+    // One history for the window: Ctrl+Z in a spin box undoes the last change of the
+    // rows, as everywhere else, rather than the box's own typing.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+    }
     if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
         return false;
     QCoreApplication::sendEvent(m_scrollArea->viewport(), event);
