@@ -452,6 +452,97 @@ private slots:
         QCOMPARE(window.statusBar()->currentMessage(), refusal);
     }
 
+    // Save writes the rows' own file again at once, and asks first if another program changed or removed it since;
+    // while the rows belong to no file it is Save As, the dialog and its box. The modified marker follows the undo
+    // history's clean state. When the session ends without leave to ask, unsaved rows go to a recovery file.
+    void saveCommands_data()
+    {
+        QTest::addColumn<bool>("fromFile");   // the rows were imported from the file first
+        QTest::addColumn<QString>("keys");    // or "session end"
+        QTest::addColumn<QString>("onDisk");  // what another program did to the file meanwhile
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<bool>("saved");
+        const QString save = "Save Configuration File", done = "Generate Configuration File";
+        QTest::newRow("Save") << true << "Ctrl+S" << "" << QStringList() << true;
+        QTest::newRow("Save, no file yet") << false << "Ctrl+S" << "" << QStringList{save, save, done} << true;
+        QTest::newRow("Save As") << true << "Ctrl+Shift+S" << "" << QStringList{save, save, done} << true;
+        QTest::newRow("changed on disk, saved over") << true << "Ctrl+S" << "changed" << QStringList{save} << true;
+        QTest::newRow("changed on disk, cancelled") << true << "Ctrl+S" << "changed" << QStringList{save} << false;
+        QTest::newRow("removed, saved again") << true << "Ctrl+S" << "removed" << QStringList{save} << true;
+        QTest::newRow("session end") << true << "session end" << "" << QStringList() << false;
+    }
+
+    void saveCommands()
+    {
+        QFETCH(bool, fromFile);
+        QFETCH(QString, keys);
+        QFETCH(QString, onDisk);
+        QFETCH(QStringList, dialogs);
+        QFETCH(bool, saved);
+        const QString file = path("saved.txt");
+        QVERIFY(writeFile(file, "#ID:5\n"));
+        Settings::clearRecentFiles();
+        MainWindow window;
+        window.show();
+        ModalDriver driver;
+        if (fromFile) {
+            driver.answerMessageBox();
+            window.openFile(file);
+        }
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QSpinBox *>("spinBox_Volume")->setValue(50);
+        QVERIFY(onDisk != "changed" || writeFile(file, "#ID:9\n#BOOT:1\n"));
+        QVERIFY(onDisk != "removed" || QFile::remove(file));
+        const QByteArray before = readFile(file);
+        if (!onDisk.isEmpty())
+            driver.answerMessageBox(saved ? QMessageBox::Save : QMessageBox::Cancel);
+        if (dialogs.size() == 3) {   // the file dialog, its question about replacing the file, the outcome
+            driver.chooseFile(file);
+            driver.answerMessageBox(QMessageBox::Yes);
+            driver.answerMessageBox();
+        }
+        if (keys == "session end")
+            QVERIFY(window.commitData(false));
+        else
+            QTest::keySequence(&window, QKeySequence(keys));
+        QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QStringList seen;
+        for (const ModalDriver::Seen &dialog : driver.seen().mid(fromFile ? 1 : 0))
+            seen << dialog.title;
+        QCOMPARE(seen, dialogs);
+        QCOMPARE(onDisk.isEmpty() || driver.seen().last().text.contains("changed or removed by another program"), true);
+        QCOMPARE(readFile(file), saved ? ConfigWriter::fileContents(window.optionStates()) : before);
+        QCOMPARE(window.windowTitle(), fromFile || saved ? "saved.txt[*] — Quillary" : "Quillary[*]");
+        QCOMPARE(window.isWindowModified(), !saved);
+        QCOMPARE(window.statusBar()->currentMessage(), saved ? "Saved to " + file : "");
+        if (saved) {   // undone back to the saved rows, the marker clears again
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(window.isWindowModified());
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QVERIFY(!window.isWindowModified());
+        }
+        // The file read or saved last comes first in Open Recent, a missing one is greyed; Clear empties the list.
+        QString recent = Settings::recentFiles().value(0);
+        if (keys == "session end") {
+            QCOMPARE(QFileInfo(recent).path(), QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+            QCOMPARE(readFile(recent), ConfigWriter::fileContents(window.optionStates()));
+        } else {
+            QCOMPARE(recent, file);
+        }
+        Settings::addRecentFile(path("gone.txt"));
+        auto *menu = window.findChild<QMenu *>("menu_Open_Recent");
+        emit menu->aboutToShow();
+        const QList<QAction *> items = menu->actions();
+        QCOMPARE(items.size(), Settings::recentFiles().size() + 2);   // the files, a separator, Clear
+        QVERIFY(!items[0]->isEnabled() && items[0]->text().endsWith("gone.txt"));
+        QVERIFY(items[1]->isEnabled() && items[1]->text().startsWith("&2 ") && items[1]->toolTip() == recent);
+        items.last()->trigger();
+        QVERIFY(Settings::recentFiles().isEmpty());
+    }
+
     // Before changed rows are lost, the user is asked; Save runs Generate, whose box tells how it went. Only a
     // save done, or Discard, lets the window close or the import go on. The dialogs start in the program's
     // folder until a file is chosen, then at that file; the next run starts in its folder.
