@@ -3,6 +3,7 @@
 #include "configfile/configreader.h"
 #include "configfile/importreport.h"
 #include "configfile/configwriter.h"
+#include "document/optiondocument.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
 #include "options/optioncatalogue.h"
@@ -268,16 +269,18 @@ Status generate(const Changes &changes)
         }
     }
 
-    // The window's start-up state, or what it shows after importing the base file.
-    Options::OptionStates states = Options::defaultStates(true);
-    if (!changes.from.isEmpty() && !readBase(changes.from, states))
+    // The window's document: its start-up rows, or what it holds after importing the base file.
+    Document::OptionDocument document;
+    Document::Rows rows = document.rows();
+    if (!changes.from.isEmpty() && !readBase(changes.from, rows.states))
         return Failed;
     for (int r = 0; r < Options::OptionCount; ++r)
-        states[r].included = states[r].included && kept[r] && !left[r];
+        rows.states[r].included = rows.states[r].included && kept[r] && !left[r];
     for (const auto &value : *values)
-        states[value.first] = {true, value.second};
+        rows = rows.withState(value.first, {true, value.second});
+    document.setRows(rows);
 
-    const QByteArray bytes = ConfigWriter::fileContents(states);
+    const QByteArray bytes = ConfigWriter::fileContents(document.states());
     if (changes.output == QLatin1String("-")) {
 #ifdef Q_OS_WIN
         _setmode(_fileno(stdout), _O_BINARY);   // the CR LF as they are
