@@ -34,11 +34,18 @@ QVector<Row> optionRows(const Ui::MainWindow &ui)
 }
 
 // Room for the icon that marks a row (a check box puts 4 px between icon and text),
-// kept free in every caption so that marking a row never moves the columns.
+// kept free in every caption so that marking a row never moves the columns, nor the
+// rows below it.
 int captionWidth(const QCheckBox *caption)
 {
     const int iconRoom = caption->icon().isNull() ? caption->iconSize().width() + 4 : 0;
     return caption->sizeHint().width() + iconRoom;
+}
+
+int captionHeight(const QCheckBox *caption)
+{
+    const int iconRoom = caption->icon().isNull() ? caption->iconSize().height() - caption->fontMetrics().height() : 0;
+    return caption->sizeHint().height() + qMax(0, iconRoom);
 }
 
 // The rows that stay in view however low the window is made.
@@ -71,6 +78,7 @@ void MainWindow::layOutRows()
     // of the column empty on its right.
     for (const Row &row : rows) {
         row.caption->setFixedWidth(captionColumn);
+        row.caption->setMinimumHeight(captionHeight(row.caption));
         row.layout->setContentsMargins(0, 0, editorColumn - row.editor->minimumWidth(), 0);
     }
 
@@ -82,6 +90,10 @@ void MainWindow::layOutRows()
     for (int i = 0; i < 2 * MinimumVisibleRows - 1 && i < ui->verticalLayout->count(); ++i)
         lowest += ui->verticalLayout->itemAt(i)->sizeHint().height() + ui->verticalLayout->spacing();
     ui->scrollArea->setMinimumHeight(lowest);
+    // The path line is one line high before a path is shown too, so that showing one
+    // takes no room from the rows.
+    QLabel *path = ui->label_Generate_Path;
+    path->setMinimumHeight(path->fontMetrics().height() + 2 * path->frameWidth());
 }
 
 // The window's frame on this desktop: measured once the window manager has framed the

@@ -59,7 +59,6 @@ void DocumentHistory::change(const Document::Rows &after, const Describe &descri
 void DocumentHistory::setClean()
 {
     m_stack.setClean();
-    m_document.setModified(false);   // already clean stacks send no signal
 }
 
 void DocumentHistory::attach(QAction *undo, QAction *redo)
