@@ -76,17 +76,48 @@ OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, D
     , m_functionLists(new FunctionLists(this))
     , m_scrollArea(ui.scrollArea)
 {
-    setUpEditors();
     for (int r = 0; r < Options::OptionCount; ++r) {
+        m_editors[r] = makeEditor(r);
         show(r);
         connect(caption(r), &QCheckBox::toggled, this, [this, r] { ticked(r); });
-        if (QSpinBox *box = spinBox(r))
-            connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, r] { valueEdited(r); });
-        else
-            connect(list(r), qOverload<int>(&QComboBox::currentIndexChanged), this, [this, r] { valueEdited(r); });
     }
+    m_functionLists->fitWidths();
     connect(&m_document, &Document::OptionDocument::rowChanged, this, &OptionRows::show);
     describeEditors();
+}
+
+// The one place that tells a spin box from a list. The spin boxes take exactly the values
+// the catalogue allows; the 17 function lists share one model whose texts follow the
+// language. The wheel only turns an editor that has the keyboard focus: passing over the
+// others on the way down the rows must not change them.
+OptionRows::Editor OptionRows::makeEditor(int row)
+{
+    const RowWidgets &widgets = rowWidgets[row];
+    Editor editor;
+    if (widgets.spinBox) {
+        QSpinBox *box = ui.*widgets.spinBox;
+        const Options::KindFacts &facts = Options::facts(Options::catalogue()[row].kind);
+        box->setRange(facts.minimum, facts.maximum);
+        box->findChild<QLineEdit *>()->installEventFilter(this);
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, row] { valueEdited(row); });
+        editor = {box, nullptr, [box] { return box->value(); }, [box](int value) { box->setValue(value); },
+                  [](int value) { return QString::number(value); }};
+    } else {
+        QComboBox *box = ui.*widgets.comboBox;
+        if (isFunctionList(row)) {
+            m_functionLists->addBox(box);
+        } else {
+            const QStringList items = Options::listItems(Options::catalogue()[row].kind);
+            box->addItems(items);
+            setListWidth(box, listWidth(box, items));
+        }
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, row] { valueEdited(row); });
+        editor = {box, box, [box] { return box->currentIndex(); }, [box](int value) { box->setCurrentIndex(value); },
+                  [box](int value) { return box->itemText(value); }};
+    }
+    editor.widget->setFocusPolicy(Qt::StrongFocus);
+    editor.widget->installEventFilter(this);
+    return editor;
 }
 
 QCheckBox *OptionRows::caption(int row) const
@@ -94,28 +125,9 @@ QCheckBox *OptionRows::caption(int row) const
     return ui.*rowWidgets[row].include;
 }
 
-QSpinBox *OptionRows::spinBox(int row) const
-{
-    return rowWidgets[row].spinBox ? ui.*rowWidgets[row].spinBox : nullptr;
-}
-
-QComboBox *OptionRows::list(int row) const
-{
-    return rowWidgets[row].comboBox ? ui.*rowWidgets[row].comboBox : nullptr;
-}
-
 QWidget *OptionRows::editor(int row) const
 {
-    if (QSpinBox *box = spinBox(row))
-        return box;
-    return list(row);
-}
-
-int OptionRows::editorValue(int row) const
-{
-    if (QSpinBox *box = spinBox(row))
-        return box->value();
-    return list(row)->currentIndex();
+    return m_editors[row].widget;
 }
 
 QString OptionRows::name(int row) const
@@ -128,34 +140,7 @@ QString OptionRows::name(int row) const
 
 QString OptionRows::shownValue(int row, int value) const
 {
-    if (spinBox(row))
-        return QString::number(value);
-    return list(row)->itemText(value);
-}
-
-// The spin boxes take exactly the values the catalogue allows; the 17 function lists
-// share one model whose texts follow the language. The wheel only turns an editor that
-// has the keyboard focus: passing over the others on the way down the rows must not
-// change them.
-void OptionRows::setUpEditors()
-{
-    for (int r = 0; r < Options::OptionCount; ++r) {
-        QWidget *edit = editor(r);
-        edit->setFocusPolicy(Qt::StrongFocus);
-        edit->installEventFilter(this);
-        if (QSpinBox *box = spinBox(r)) {
-            box->findChild<QLineEdit *>()->installEventFilter(this);
-            const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
-            box->setRange(facts.minimum, facts.maximum);
-        } else if (isFunctionList(r)) {
-            m_functionLists->addBox(list(r));
-        } else {
-            const QStringList items = Options::listItems(Options::catalogue()[r].kind);
-            list(r)->addItems(items);
-            setListWidth(list(r), listWidth(list(r), items));
-        }
-    }
-    m_functionLists->fitWidths();
+    return m_editors[row].shown(value);
 }
 
 bool OptionRows::eventFilter(QObject *watched, QEvent *event)
@@ -175,7 +160,7 @@ bool OptionRows::eventFilter(QObject *watched, QEvent *event)
 void OptionRows::retranslate()
 {
     for (int r = 0; r < Options::OptionCount; ++r) {
-        QComboBox *box = list(r);
+        QComboBox *box = m_editors[r].list;
         if (box && !isFunctionList(r)) {
             const QStringList items = Options::listItems(Options::catalogue()[r].kind);
             for (int i = 0; i < items.size(); ++i)
@@ -210,10 +195,7 @@ void OptionRows::show(int row)
     const Document::RefusedMark &mark = m_document.rows().refused[row];
     QCheckBox *box = caption(row);
     box->setChecked(state.included);
-    if (QSpinBox *spin = spinBox(row))
-        spin->setValue(state.value);
-    else
-        list(row)->setCurrentIndex(state.value);
+    m_editors[row].setValue(state.value);
     editor(row)->setPalette(rowPalette(editor(row), state.included));
     box->setIcon(mark.isSet() ? box->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
     box->setToolTip(mark.isSet() ? tr("Line %1: value refused").arg(mark.line) : QString());
@@ -234,7 +216,7 @@ void OptionRows::ticked(int row)
 // in the same step.
 void OptionRows::valueEdited(int row)
 {
-    const Options::OptionState state{true, editorValue(row)};
+    const Options::OptionState state{true, m_editors[row].value()};
     if (state.value == m_document.states()[row].value)
         return;   // the editor shows the document
     const auto describe = [this, row](const Document::Rows &before, const Document::Rows &after) {

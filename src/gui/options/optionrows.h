@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <array>
+#include <functional>
+
 class DocumentHistory;
 class FunctionLists;
 class QAbstractScrollArea;
 class QCheckBox;
 class QComboBox;
-class QSpinBox;
 class QWidget;
 
 namespace Ui {
@@ -49,10 +51,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QSpinBox *spinBox(int row) const;
-    QComboBox *list(int row) const;
-    int editorValue(int row) const;
-    void setUpEditors();
+    // A row's editor, and how it gives, takes and shows its value.
+    struct Editor {
+        QWidget *widget = nullptr;
+        QComboBox *list = nullptr;   // the same widget when it is a list, else null
+        std::function<int()> value;
+        std::function<void(int)> setValue;
+        std::function<QString(int)> shown;
+    };
+    Editor makeEditor(int row);
     void show(int row);
     void ticked(int row);
     void valueEdited(int row);
@@ -63,4 +70,5 @@ private:
     DocumentHistory &m_history;
     FunctionLists *m_functionLists;
     QAbstractScrollArea *m_scrollArea;
+    std::array<Editor, Options::OptionCount> m_editors;
 };
