@@ -209,7 +209,8 @@ private slots:
         QTest::newRow("French to Default") << french << byDefault << "" << fiveLines("(default)") << byDefault;
         QTest::newRow("data folder is a regular file") << french << english << data << binary << byDefault;
     }
-    // Values and ticks stay, and the player's file does not depend on the interface language.
+    // Values and ticks stay, and the player's file does not depend on the interface language. The window's size and place
+    // come back in the next run.
     // Closing (the changes discarded) ends the event loop as in main(); the preference file is
     // written when the window is destroyed, silently, and an obstacle is left as it was.
     void switchAndRestart()
@@ -231,6 +232,8 @@ private slots:
         trigger(*window, to);
         QCOMPARE(shown(*window), shownIn(to));
         QCOMPARE(describe(window->optionStates()), describe(edited));
+        window->setGeometry(window->geometry().adjusted(9, 9, -9, -9));   // the next run opens as it was left
+        const QRect left = window->geometry();
         ModalDriver driver;
         driver.answerMessageBox(QMessageBox::Discard);
         QTimer::singleShot(0, window.get(), [&] { window->close(); });
@@ -241,6 +244,7 @@ private slots:
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
         QCOMPARE(readFile(kept), saved);
         MainWindow again;
+        QCOMPARE(again.size(), left.size());
         QCOMPARE(shown(again), shownIn(next));
         QCOMPARE(describe(again.optionStates()), describe(Options::defaultStates(true)));
     }

@@ -299,6 +299,7 @@ private slots:
         QCOMPARE(window.findChild<QWidget *>("comboBox_Input01")->accessibleName(), input01Name);
         const auto infos = area->widget()->findChildren<ElidedLabel *>();
         QCOMPARE(infos.size(), Options::OptionCount);
+        QVERIFY(window.frameGeometry().height() <= window.screen()->availableGeometry().height());
         // Descriptions give way only where the screen is too narrow for the rows.
         const bool roomy = window.frameGeometry().width() < window.screen()->availableGeometry().width();
         QSet<int> editorLefts;
