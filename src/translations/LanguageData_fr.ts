@@ -516,7 +516,7 @@
     </message>
     <message>
         <source>Do you want to save the options shown over it?</source>
-        <translation>Voulez-vous enregistrer les options affichées à sa place ?</translation>
+        <translation>Voulez-vous enregistrer les options affichées à sa place ?</translation>
     </message>
     <message>
         <source>Import of %1</source>

@@ -182,7 +182,9 @@ private slots:
         window.activateWindow();   // again, after the report
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *volume = window.findChild<QSpinBox *>("spinBox_Volume");
-        const auto dimmed = [volume] { return volume->palette().color(QPalette::Text) == volume->palette().color(QPalette::Disabled, QPalette::Text); };
+        const auto dimmed = [volume] {
+            return volume->palette().color(QPalette::Text) == volume->palette().color(QPalette::Disabled, QPalette::Text);
+        };
         QVERIFY(dimmed());
         if (change == TypeId) {   // typed, keyboard focus kept: the window's Ctrl+Z still undoes
             auto *id = window.findChild<QSpinBox *>("spinBox_ID");

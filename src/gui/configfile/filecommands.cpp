@@ -282,8 +282,10 @@ void FileCommands::readConfigurationFile(const QString &path)
             box.setIcon(QMessageBox::Warning);
         } else {
             const QString name = QFileInfo(path).fileName();
-            m_history.change(Document::importedRows(states, report),
-                             [name](const Document::Rows &, const Document::Rows &) { return tr("Import of %1").arg(name); });
+            const auto describe = [name](const Document::Rows &, const Document::Rows &) {
+                return tr("Import of %1").arg(name);
+            };
+            m_history.change(Document::importedRows(states, report), describe);
             m_document.setFilePath(path);
             m_history.setClean();
             Settings::addRecentFile(path);
@@ -341,11 +343,14 @@ bool FileCommands::commitData(bool mayAsk)
 void FileCommands::fillRecentMenu(QMenu &menu)
 {
     menu.clear();
+    menu.setToolTipsVisible(true);   // the whole path of an item shown shortened
     const QStringList files = Settings::recentFiles();
+    const QFontMetrics metrics = menu.fontMetrics();
     for (int i = 0; i < files.size(); ++i) {
-        const QString shown = menu.fontMetrics().elidedText(QDir::toNativeSeparators(files.at(i)), Qt::ElideMiddle,
-                                                            menu.fontMetrics().averageCharWidth() * RecentPathCharacters);
-        QAction *open = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        QString shown = metrics.elidedText(QDir::toNativeSeparators(files.at(i)), Qt::ElideMiddle,
+                                           metrics.averageCharWidth() * RecentPathCharacters);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));   // a '&' of the path is no mnemonic
+        QAction *open = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         open->setToolTip(files.at(i));
         // A file on a disk that is not there now may come back: greyed, not dropped.
         open->setEnabled(QFileInfo::exists(files.at(i)));

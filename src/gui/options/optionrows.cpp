@@ -207,9 +207,10 @@ void OptionRows::ticked(int row)
     if (state.included == caption(row)->isChecked())
         return;   // the box shows the document
     state.included = !state.included;
-    m_history.change(m_document.rows().withState(row, state), [this, row](const Document::Rows &, const Document::Rows &after) {
+    const auto describe = [this, row](const Document::Rows &, const Document::Rows &after) {
         return (after.states[row].included ? tr("Tick %1") : tr("Untick %1")).arg(name(row));
-    });
+    };
+    m_history.change(m_document.rows().withState(row, state), describe);
 }
 
 // A value changed in an unticked row is meant to be written: the row is ticked with it,
