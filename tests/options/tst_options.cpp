@@ -1,5 +1,5 @@
-// The option catalogue and the main window as the user finds it: rows, defaults,
-// the commands that reset and tick them, shortcuts and tool-bar twins.
+// The option catalogue and the rows of the main window as the user edits them: every change one step to undo
+// and redo, picking by typing, the wheel, and the rows' layout.
 #include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
@@ -14,7 +14,9 @@
 #include <algorithm>
 
 enum { Unchanged = -1 };
-enum Change { TypeId, SetVolume, PickInput01, ClickVolume, ClickId, ImportOther, Defaults, SelectAll, UnselectAll, French };
+// Ways of changing the rows; the last four are commands, in this order.
+enum Change { TypeId, SetVolume, PickInput01, ClickVolume, ClickId, ImportOther, Defaults, SelectAll, UnselectAll,
+              French };
 constexpr int enter = Qt::Key_Return;
 
 Q_DECLARE_METATYPE(Options::OptionStates)

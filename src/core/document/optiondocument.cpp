@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Document {
 
 Rows Rows::withState(int row, const Options::OptionState &state) const
@@ -21,8 +23,8 @@ Rows importedRows(const Options::OptionStates &read, const ConfigReader::Report 
 {
     Rows rows;
     rows.states = read;
-    for (int r = 0; r < Options::OptionCount; ++r)
-        rows.refused[r].line = report.refusedLine[r];
+    std::transform(report.refusedLine.begin(), report.refusedLine.end(), rows.refused.begin(),
+                   [](qint64 line) { return RefusedMark{line, QString()}; });
     return rows;
 }
 
