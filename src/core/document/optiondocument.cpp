@@ -69,7 +69,7 @@ void OptionDocument::setModified(bool modified)
 
 bool OptionDocument::DiskStamp::operator==(const DiskStamp &other) const
 {
-    return exists == other.exists && modified == other.modified && size == other.size;
+    return modified == other.modified && size == other.size;
 }
 
 OptionDocument::DiskStamp OptionDocument::stampOf(const QString &path)
@@ -79,7 +79,7 @@ OptionDocument::DiskStamp OptionDocument::stampOf(const QString &path)
     info.setCaching(false);
     if (path.isEmpty() || !info.exists())
         return {};
-    return {true, info.lastModified(), info.size()};
+    return {info.lastModified(), info.size()};
 }
 
 } // namespace Document

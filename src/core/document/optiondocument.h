@@ -78,9 +78,9 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
-    // What tells that a file was changed: its time of change and size, or absent.
+    // What tells that a file was changed: its time of change and size; a missing file
+    // has no time.
     struct DiskStamp {
-        bool exists = false;
         QDateTime modified;
         qint64 size = 0;
         bool operator==(const DiskStamp &other) const;
