@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QtTest>
 
 #include "app/applicationidentity.h"
@@ -15,6 +16,7 @@
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                \
         QApplication app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                    \
+        QSettings().clear(); /* nothing remembered from an earlier run */                          \
         TestClass tc;                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                  \
         return QTest::qExec(&tc, argc, argv);                                                       \

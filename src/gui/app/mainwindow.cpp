@@ -14,6 +14,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QScreen>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -65,10 +66,13 @@ MainWindow::MainWindow(QWidget *parent)
             [this](QSessionManager &) { Settings::setWindowGeometry(saveGeometry()); });
 
     const QByteArray geometry = Settings::windowGeometry();
-    if (geometry.isEmpty() || !restoreGeometry(geometry))
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         fitWindowToRows(true);
-    else
+    } else {
+        // Left on a larger screen than this one, it is made to fit this one.
         layOutRows();
+        resize(size().boundedTo(screen()->availableGeometry().size() - frameExtra()));
+    }
 }
 
 MainWindow::~MainWindow()
