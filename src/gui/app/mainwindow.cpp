@@ -48,6 +48,13 @@ MainWindow::MainWindow(QWidget *parent)
     // The rows open ticked at their defaults, which is where the document starts.
     m_rows = new OptionRows(*ui, *m_document, *m_history, this);
     m_files = new FileCommands(*this, *ui, *m_document, *m_history);
+    wireDocumentCommands();
+    placeWindow();
+}
+
+// Save, Undo, Redo and Open Recent; the title and the desktop session follow the document.
+void MainWindow::wireDocumentCommands()
+{
     ui->action_Redo->setShortcuts({ui->action_Redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y"))});
     m_history->attach(ui->action_Undo, ui->action_Redo);
     connect(m_document, &Document::OptionDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -64,15 +71,19 @@ MainWindow::MainWindow(QWidget *parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::sessionEnds);
     connect(qApp, &QGuiApplication::saveStateRequest, this,
             [this](QSessionManager &) { Settings::setWindowGeometry(saveGeometry()); });
+}
 
+// Where the window was left, made to fit this screen should it be smaller than that one;
+// at the first run, sized for the rows.
+void MainWindow::placeWindow()
+{
     const QByteArray geometry = Settings::windowGeometry();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         fitWindowToRows(true);
-    } else {
-        // Left on a larger screen than this one, it is made to fit this one.
-        layOutRows();
-        resize(size().boundedTo(screen()->availableGeometry().size() - frameExtra()));
+        return;
     }
+    layOutRows();
+    resize(size().boundedTo(screen()->availableGeometry().size() - frameExtra()));
 }
 
 MainWindow::~MainWindow()

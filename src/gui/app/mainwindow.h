@@ -72,6 +72,8 @@ private:
     void layOutRows();
     void fitWindowToRows(bool firstRun = false);
     QSize frameExtra() const;
+    void wireDocumentCommands();
+    void placeWindow();
     void showFileInTitle();
     void sessionEnds(QSessionManager &manager);
 
