@@ -33,6 +33,19 @@ Options::OptionStates startingRows()
     return states;
 }
 
+// The rows as the widgets show them, which must be the document's.
+Options::OptionStates shown(const MainWindow &window)
+{
+    const auto captions = window.findChildren<QCheckBox *>(QRegularExpression("^checkBox_"));
+    const auto infos = window.findChild<QScrollArea *>("scrollArea")->widget()->findChildren<ElidedLabel *>();
+    Options::OptionStates states;
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        const auto *spin = qobject_cast<const QSpinBox *>(infos[r]->buddy());
+        states[r] = {captions[r]->isChecked(), spin ? spin->value() : qobject_cast<QComboBox *>(infos[r]->buddy())->currentIndex()};
+    }
+    return states;
+}
+
 } // namespace
 
 class TestOptions : public QObject
@@ -222,11 +235,13 @@ private slots:
         };
         for (int round = 0; round < 2; ++round) {   // done, undone, redone; then again with the other Redo key
             QCOMPARE(describe(window.optionStates()), describe(after));
+            QCOMPARE(describe(shown(window)), describe(after));
             QCOMPARE(undo->text(), (change == French ? "&Annuler " : "&Undo ") + undone);
             QCOMPARE(window.isWindowModified(), !kept);
             QCOMPARE(dimmed(), !after[Volume].included);
             press(Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(describe(window.optionStates()), describe(change == French ? Options::defaultStates(true) : before));
+            QCOMPARE(describe(shown(window)), describe(change == French ? Options::defaultStates(true) : before));
+            QCOMPARE(describe(window.optionStates()), describe(shown(window)));
             QCOMPARE(window.isWindowModified(), kept);
             QVERIFY(redo->isEnabled());
             if (round == 0)
