@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/mainwindow.h"
 #include "configfile/configwriter.h"
+#include "document/optiondocument.h"
 #include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
@@ -201,6 +202,7 @@ private slots:
             return volume->palette().color(QPalette::Text) == volume->palette().color(QPalette::Disabled, QPalette::Text);
         };
         QVERIFY(dimmed());
+        QSignalSpy changed(&window.document(), &Document::OptionDocument::changed);   // what a view of the rows hears
         if (change == TypeId) {   // typed, keyboard focus kept: the window's Ctrl+Z still undoes
             auto *id = window.findChild<QSpinBox *>("spinBox_ID");
             id->setFocus();
@@ -226,6 +228,7 @@ private slots:
                                         "action_Unselect_All_options", "action_Fran_ais"}.at(change - Defaults));
         }
         QVERIFY2(driver.finished(), qPrintable(driver.problems().join("; ")));
+        QCOMPARE(changed.isEmpty(), change == French);
         auto *undo = window.findChild<QAction *>("action_Undo");
         auto *redo = window.findChild<QAction *>("action_Redo");
         const bool kept = change == ImportOther || change == French;   // the rows' file: the other, or still before.txt
