@@ -486,5 +486,17 @@
         <source>A folder cannot be imported.</source>
         <translation>A folder cannot be imported.</translation>
     </message>
+    <message>
+        <source>%1 is the name of a device on Windows, not of a file</source>
+        <translation>%1 is the name of a device on Windows, not of a file</translation>
+    </message>
+    <message>
+        <source>Windows does not keep a dot or blank at the end of a file name</source>
+        <translation>Windows does not keep a dot or blank at the end of a file name</translation>
+    </message>
+    <message>
+        <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
+        <translation>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</translation>
+    </message>
 </context>
 </TS>

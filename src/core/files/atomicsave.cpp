@@ -1,6 +1,7 @@
 #include "atomicsave.h"
 
 #include "files/regularfile.h"
+#include "files/windowsnames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -58,6 +59,10 @@ SaveOutcome saveAtomically(const QString &path, const QByteArray &bytes)
     const SaveFaults faults = std::exchange(nextSaveFaults, SaveFaults());
     if (isSpecialFile(path))
         return {false, QCoreApplication::translate("MainWindow", "Not a regular file")};
+#ifdef Q_OS_WIN
+    if (const QString refusal = Files::windowsNameRefusal(path); !refusal.isEmpty())
+        return {false, refusal};
+#endif
     QSaveFile file(path);
     // Unbuffered, so that a failed write is seen, with its reason, when it happens.
     if (faults.refuseTemporaryFile || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

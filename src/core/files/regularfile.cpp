@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "files/windowsnames.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,7 +29,8 @@ bool openRegularFile(QFile &file, QIODevice::OpenMode mode)
     }
     return true;
 #else
-    return QFileInfo(file.fileName()).isFile() && file.open(mode);
+    return Files::windowsNameRefusal(file.fileName()).isEmpty() && QFileInfo(file.fileName()).isFile()
+           && file.open(mode);
 #endif
 }
 
