@@ -76,7 +76,7 @@ class TestLanguage : public QObject
     Q_OBJECT
 
     // The per-user data folder and the preference file in it.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString file = data + "/Quillary.cfg";
 
 private slots:

@@ -1,0 +1,80 @@
+# Installation of the Windows build, the NSIS installer and the portable .zip.
+# Everything sits in one folder, as Windows programs do: the two programs, the Qt and
+# compiler runtime DLLs, Qt's plugins in their sub-folders, the translations (the
+# program's and Qt's own French ones) and the licence texts.
+#
+#   cpack -G NSIS  ->  Quillary-1.2.0-win64.exe   (per-machine, into Program Files)
+#   cpack -G ZIP   ->  Quillary-1.2.0-win64.zip   (the same files, in one folder)
+
+install(TARGETS quillary quillary_cli RUNTIME DESTINATION .)
+install(FILES ${QUILLARY_QM_FILES} DESTINATION .)
+
+# Qt as DLLs beside the program (the LGPL lets users replace them), with the plugins
+# it loads from its own folder: the Windows platform, the native style and .ico images.
+foreach(module Core Gui Widgets)
+    install(FILES ${QUILLARY_QT_PREFIX}/bin/Qt5${module}.dll DESTINATION .)
+endforeach()
+install(FILES ${QUILLARY_QT_PREFIX}/plugins/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${QUILLARY_QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+install(FILES ${QUILLARY_QT_PREFIX}/plugins/imageformats/qico.dll DESTINATION imageformats)
+install(FILES ${QUILLARY_MINGW_RUNTIME_DLLS} DESTINATION .)
+
+# Qt's French translation of its own texts (buttons of message boxes, file dialogs),
+# from Debian's qttranslations5-l10n, made from the same Qt version.
+find_file(QUILLARY_QT_FRENCH_QM qtbase_fr.qm
+          PATHS /usr/share/qt5/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(QUILLARY_QT_FRENCH_QM)
+    install(FILES ${QUILLARY_QT_FRENCH_QM} DESTINATION .)
+else()
+    message(WARNING "qtbase_fr.qm not found (Debian package qttranslations5-l10n): "
+                    "the installer will lack Qt's own French texts")
+endif()
+
+# Licences: Qt's (LGPL 3, GPL 2 and 3) and Debian's record of every part of its Qt source
+# with its licence, copied next to the Qt build by scripts/build-windows.sh; the
+# compiler runtime's (GCC runtime library exception, MinGW-w64).
+install(DIRECTORY ${QUILLARY_QT_PREFIX}/licenses/ DESTINATION licenses/Qt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
+        DESTINATION licenses/MinGW-w64 RENAME gcc-runtime-copyright.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright
+        DESTINATION licenses/MinGW-w64 RENAME mingw-w64-copyright.txt)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(QUILLARY_WINDOWS_PLATFORM win64)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+else()
+    set(QUILLARY_WINDOWS_PLATFORM win32)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES")
+endif()
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME Quillary)
+set(CPACK_PACKAGE_VENDOR Halvex)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration file editor for the Halvex PLX7 audio player")
+set(CPACK_PACKAGE_FILE_NAME
+    Quillary-${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}-${QUILLARY_WINDOWS_PLATFORM})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Quillary)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quillary)
+set(CPACK_PACKAGE_EXECUTABLES Quillary Quillary)   # the Start-menu shortcut
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)           # the .zip unpacks into one folder
+
+set(CPACK_NSIS_PACKAGE_NAME Quillary)
+set(CPACK_NSIS_DISPLAY_NAME Quillary)              # in Settings > Apps, with the version beside it
+set(CPACK_NSIS_INSTALLED_ICON_NAME Quillary.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/src/resources/images/Quillary.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/src/resources/images/Quillary.ico)
+set(CPACK_NSIS_URL_INFO_ABOUT https://www.halvex.example)
+set(CPACK_NSIS_CONTACT support@halvex.example)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON) # a new version replaces the old one
+set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)             # the licences are installed, not clicked through
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# quillary-cli from a command prompt: a Start-menu shortcut opens one with the program's
+# folder on its PATH. CPack's own "add to PATH" option is left off: it rewrites the
+# system PATH through NSIS strings of at most 1024 characters.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Quillary Command Prompt.lnk' '$SYSDIR\\\\cmd.exe' '/k \"set PATH=$INSTDIR;%PATH%&& cd /d %USERPROFILE%&& quillary-cli --version\"' '$INSTDIR\\\\Quillary.exe' 0")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA
+    "Delete '$SMPROGRAMS\\\\$START_MENU\\\\Quillary Command Prompt.lnk'")
+include(CPack)
