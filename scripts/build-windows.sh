@@ -7,8 +7,9 @@
 #  1. installs the Debian packages it needs (MinGW-w64 cross compilers, Wine, NSIS, ...);
 #  2. cross-builds Qt 5.15 (qtbase only: Core, Gui, Widgets, Test and the plugins the program
 #     uses) from Debian's own source package (`apt-get source qtbase-opensource-src`), into
-#     /var/cache/quillary/qt/<Qt version>-<arch>-<hash of the options>; a build already there
-#     is reused (the first one takes about half an hour on 2 cores);
+#     /var/cache/quillary/qt/<Qt version>-<arch>-<hash of the options> (~/.cache/quillary
+#     when not run as root); a build already there is reused (the first one takes about
+#     half an hour on 2 cores);
 #  3. builds Quillary into build-win64/ (build-win32/ with --arch i686) and makes
 #     Quillary-1.2.0-win64.exe (the installer) and Quillary-1.2.0-win64.zip in it;
 #  4. with --test, runs the tests under Wine (ctest): the unit and window tests, the
@@ -38,10 +39,15 @@ case $arch in
 esac
 triple=$arch-w64-mingw32
 build=build-win$bits
-cache=${QUILLARY_CACHE:-/var/cache/quillary}
-
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+# Qt's build is kept outside the tree: for root in /var/cache/quillary, for others in
+# their own cache folder; QUILLARY_CACHE names another.
+if [ -z "$sudo" ]; then
+    cache=${QUILLARY_CACHE:-/var/cache/quillary}
+else
+    cache=${QUILLARY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quillary}
+fi
 say() { echo "== $*"; }
 
 # --- 1. Debian packages ------------------------------------------------------------------
@@ -109,14 +115,13 @@ qt_options=(
     -release -shared -opensource -confirm-license
     -nomake examples -nomake tests -no-compile-examples
     -no-opengl -no-dbus -no-icu -no-ssl -no-openssl -no-vulkan -no-angle
-    -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-freetype -qt-harfbuzz
+    -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-freetype -no-harfbuzz
     -no-direct2d -no-feature-tabletevent   # Debian's source has no wintab.h
     -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent
     -no-feature-printer -no-feature-pdf
     -no-feature-statemachine -no-feature-graphicsview -no-feature-gif -no-feature-movie
     -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
-    -no-feature-sessionmanager -no-feature-systemtrayicon -no-feature-calendarwidget
-    -no-feature-mdiarea -no-feature-undocommand
+    -no-feature-systemtrayicon -no-feature-calendarwidget -no-feature-mdiarea
 )
 compiler_version=$("$triple-g++" -dumpfullversion 2>/dev/null || "$triple-g++" -dumpversion)
 options_hash=$(printf '%s\n' "${qt_options[@]}" "$triple" "$compiler_version" | sha256sum | cut -c1-10)
@@ -128,8 +133,7 @@ if [ -f "$qt_prefix/.complete" ]; then
 else
     say "Building Qt $version for $arch Windows into $qt_prefix (the first time only)"
     qt_start=$SECONDS
-    $sudo mkdir -p "$cache/src" "$cache/qt" "$cache/work"
-    [ -w "$cache" ] || { echo "$cache is not writable; run as root or with sudo" >&2; exit 1; }
+    mkdir -p "$cache/src" "$cache/qt" "$cache/work"
     qt_src=$cache/src/qtbase-$version
     if [ ! -f "$qt_src/.complete" ]; then
         rm -rf "$qt_src" "$cache/src/download"

@@ -8,6 +8,19 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QTextCodec>
+#endif
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX   // std::min and std::max stay functions
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 const char *const description = R"(Checks and writes config.txt, the configuration file of the Halvex PLX7
@@ -47,10 +60,30 @@ void print(const QString &text)
     std::fputs(qPrintable(text), stdout);
 }
 
+#ifdef Q_OS_WIN
+// Scripts get the bytes they get on Linux: UTF-8 text with LF line ends, which the C
+// runtime's text mode would turn into CR LF and Qt would encode in the ANSI code page.
+// A console shows the text as UTF-8 while the tool runs, and gets its code page back.
+void writeUtf8Bytes()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+#endif
+    static const UINT consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
+}
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    writeUtf8Bytes();
+#endif
     setApplicationIdentity();
     QCoreApplication::setApplicationName(QStringLiteral("quillary-cli"));
     QCoreApplication app(argc, argv);
