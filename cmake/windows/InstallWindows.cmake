@@ -39,12 +39,16 @@ install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
 install(FILES /usr/share/doc/mingw-w64-common/copyright
         DESTINATION licenses/MinGW-w64 RENAME mingw-w64-copyright.txt)
 
+# The installer is a program of the same architecture as Quillary: a 64-bit one installs
+# into the 64-bit Program Files and registers itself in the 64-bit registry view.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(QUILLARY_WINDOWS_PLATFORM win64)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
 else()
     set(QUILLARY_WINDOWS_PLATFORM win32)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES")
+    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget x86-unicode")
 endif()
 
 set(CPACK_GENERATOR NSIS ZIP)

@@ -7,8 +7,8 @@
 set -u
 wine_run=$1 cli=$2
 export LC_ALL=C.UTF-8
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+scratch=$(mktemp -d -p "$PWD")   # in the build folder: a disk that keeps file flags
+trap 'chattr -i "$scratch/readonly.txt" 2> /dev/null; rm -rf "$scratch"' EXIT
 cd "$scratch" || exit 1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -20,7 +20,6 @@ starts_as_generated() { [ "$(head -c 9 "$1" | od -An -c | tr -d ' ')" = "$expect
 long=$(printf 'folder-%03d-abcdefghijklmnopqrstuvwxyz/' 1 2 3 4 5 6 7 8)
 mkdir -p "Zoë" "$long"
 for path in "Zoë/config.txt" "$PWD/$long/config-longer-than-260-characters.txt"; do
-    [ ${#path} -lt 260 ] || [[ $path == */config-longer* ]] || fail "the long path is not long"
     run generate --set ID=7 -o "$path" || fail "generate -o $path: $(cat out)"
     [ -f "$path" ] && starts_as_generated "$path" || fail "$path was not written as generated"
     run check "$path" || fail "check $path: $(cat out)"
@@ -41,8 +40,13 @@ run check "aux.txt" && fail "check aux.txt read the file named like a device"
 [ "$(cat aux.txt)" = $'#ID:001\r' ] || fail "aux.txt changed"
 
 # A read-only file (Windows' read-only attribute) is not replaced; the message says why.
+# Wine keeps that attribute in the Unix permission bits, which root writes through: as
+# root the file is made immutable, which stops root as the attribute stops a Windows user.
 run generate --set ID=7 -o readonly.txt || fail "generate -o readonly.txt: $(cat out)"
 "$wine_run" cmd /c attrib +r readonly.txt > /dev/null 2>&1
+if [ "$(id -u)" -eq 0 ]; then
+    chattr +i readonly.txt || fail "chattr +i is not available here"
+fi
 run generate --set ID=9 -o readonly.txt && fail "a read-only file was replaced"
 starts_as_generated readonly.txt || fail "the read-only file changed"
 grep -q -i 'denied\|read-only\|permission' out || fail "no reason for the read-only file: $(cat out)"
