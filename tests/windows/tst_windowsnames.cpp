@@ -28,6 +28,7 @@ private slots:
         QTest::newRow("stream after a colon") << "C:/x/config.txt:hidden" << true;
         QTest::newRow("drive, relative name") << "C:config.txt" << false;
         QTest::newRow("drive, relative device") << "C:aux" << true;
+        QTest::newRow("drive only") << "C:" << false;
         QTest::newRow("wildcard") << "config*.txt" << true;
         QTest::newRow("control character") << "config\t.txt" << true;
         QTest::newRow("folder only") << "C:/x/" << false;
