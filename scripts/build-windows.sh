@@ -54,7 +54,7 @@ say() { echo "== $*"; }
 packages=(
     build-essential cmake perl python3 xz-utils dpkg-dev file
     "g++-mingw-w64-$debarch-posix" "binutils-mingw-w64-$debarch"
-    nsis zip icoutils
+    nsis zip unzip icoutils python3-pefile xvfb xauth e2fsprogs
     qttools5-dev-tools qttranslations5-l10n   # the host's lrelease; Qt's own French translations
     fonts-dejavu-core                         # fonts for Qt's offscreen platform in the tests
     wine
