@@ -8,9 +8,7 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libwinpthread-
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT EXISTS "${path}")
         # winpthreads lives with the target's libraries rather than the compiler's.
-        find_file(path_${dll} ${dll} PATHS /usr/${CMAKE_CXX_LIBRARY_ARCHITECTURE} NO_DEFAULT_PATH)
-        find_file(path_${dll} ${dll} PATH_SUFFIXES lib bin)
-        set(path "${path_${dll}}")
+        set(path /usr/${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32/lib/${dll})
     endif()
     if(EXISTS "${path}")
         list(APPEND QUILLARY_MINGW_RUNTIME_DLLS "${path}")
