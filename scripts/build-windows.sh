@@ -179,7 +179,7 @@ fi
 say "Building Quillary for $arch Windows in $build/"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/windows/toolchain-mingw-w64.cmake" \
     -DQUILLARY_WINDOWS_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release -DQUILLARY_QT_MAJOR=5 \
-    -DQt5_DIR="$qt_prefix/lib/cmake/Qt5" \
+    -DCMAKE_PREFIX_PATH="$qt_prefix" -DQt5_DIR="$qt_prefix/lib/cmake/Qt5" \
     -DQt5LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools \
     -DQUILLARY_BUILD_BENCH=ON -DQUILLARY_WERROR=ON \
     ${QUILLARY_LINUX_CLI:+-DQUILLARY_LINUX_CLI="$QUILLARY_LINUX_CLI"} > "$build.cmake.log" 2>&1 \

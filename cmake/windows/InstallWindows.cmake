@@ -44,12 +44,20 @@ install(FILES /usr/share/doc/mingw-w64-common/copyright
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(QUILLARY_WINDOWS_PLATFORM win64)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+    set(QUILLARY_NSIS_TARGET amd64-unicode)
 else()
     set(QUILLARY_WINDOWS_PLATFORM win32)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES")
-    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget x86-unicode")
+    set(QUILLARY_NSIS_TARGET x86-unicode)
 endif()
+# makensis with the target set before the script's first line (CPack's extra makensis
+# arguments cannot hold a blank).
+find_program(QUILLARY_MAKENSIS makensis)
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/makensis-${QUILLARY_NSIS_TARGET}.sh
+     CONTENT "#!/bin/sh\nexec \"${QUILLARY_MAKENSIS}\" \"-XTarget ${QUILLARY_NSIS_TARGET}\" \"$@\"\n")
+file(CHMOD ${PROJECT_BINARY_DIR}/makensis-${QUILLARY_NSIS_TARGET}.sh
+     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_NSIS_EXECUTABLE ${PROJECT_BINARY_DIR}/makensis-${QUILLARY_NSIS_TARGET}.sh)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Quillary)
@@ -76,9 +84,15 @@ set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)             # the licences are installed,
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # quillary-cli from a command prompt: a Start-menu shortcut opens one with the program's
 # folder on its PATH. CPack's own "add to PATH" option is left off: it rewrites the
-# system PATH through NSIS strings of at most 1024 characters.
-set(CPACK_NSIS_CREATE_ICONS_EXTRA
-    "CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Quillary Command Prompt.lnk' '$SYSDIR\\\\cmd.exe' '/k \"set PATH=$INSTDIR;%PATH%&& cd /d %USERPROFILE%&& quillary-cli --version\"' '$INSTDIR\\\\Quillary.exe' 0")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA
-    "Delete '$SMPROGRAMS\\\\$START_MENU\\\\Quillary Command Prompt.lnk'")
+# system PATH through NSIS strings of at most 1024 characters. The NSIS lines are
+# included from files, where their quotes and semicolons pass unchanged.
+file(WRITE ${PROJECT_BINARY_DIR}/nsis-shortcuts-create.nsh [[
+CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\Quillary Command Prompt.lnk" "$SYSDIR\cmd.exe" '/k "set PATH=$INSTDIR;%PATH%&& cd /d %USERPROFILE%&& quillary-cli --version"' "$INSTDIR\Quillary.exe" 0
+]])
+file(WRITE ${PROJECT_BINARY_DIR}/nsis-shortcuts-delete.nsh [[
+Delete "$SMPROGRAMS\$MUI_TEMP\Quillary Command Prompt.lnk"
+]])
+set(CPACK_NSIS_CREATE_ICONS_EXTRA "!include '${PROJECT_BINARY_DIR}/nsis-shortcuts-create.nsh'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "!include '${PROJECT_BINARY_DIR}/nsis-shortcuts-delete.nsh'")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)            # the programs are not in a bin folder
 include(CPack)
