@@ -10,14 +10,34 @@ install(TARGETS quillary quillary_cli RUNTIME DESTINATION .)
 install(FILES ${QUILLARY_QM_FILES} DESTINATION .)
 
 # Qt as DLLs beside the program (the LGPL lets users replace them), with the plugins
-# it loads from its own folder: the Windows platform, the native style and .ico images.
-foreach(module Core Gui Widgets)
-    install(FILES ${QUILLARY_QT_PREFIX}/bin/Qt5${module}.dll DESTINATION .)
+# it loads from its own folder: the Windows platform, the native style and .ico images;
+# and the compiler's runtime. Copied without their symbols (libstdc++ alone would take
+# 23 MB), folder by folder.
+set(QUILLARY_DEPLOYED
+    .=${QUILLARY_QT_PREFIX}/bin/Qt5Core.dll
+    .=${QUILLARY_QT_PREFIX}/bin/Qt5Gui.dll
+    .=${QUILLARY_QT_PREFIX}/bin/Qt5Widgets.dll
+    platforms=${QUILLARY_QT_PREFIX}/plugins/platforms/qwindows.dll
+    styles=${QUILLARY_QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll
+    imageformats=${QUILLARY_QT_PREFIX}/plugins/imageformats/qico.dll)
+foreach(dll IN LISTS QUILLARY_MINGW_RUNTIME_DLLS)
+    list(APPEND QUILLARY_DEPLOYED .=${dll})
 endforeach()
-install(FILES ${QUILLARY_QT_PREFIX}/plugins/platforms/qwindows.dll DESTINATION platforms)
-install(FILES ${QUILLARY_QT_PREFIX}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
-install(FILES ${QUILLARY_QT_PREFIX}/plugins/imageformats/qico.dll DESTINATION imageformats)
-install(FILES ${QUILLARY_MINGW_RUNTIME_DLLS} DESTINATION .)
+foreach(entry IN LISTS QUILLARY_DEPLOYED)
+    string(REGEX REPLACE "=.*" "" folder "${entry}")
+    string(REGEX REPLACE "^[^=]*=" "" dll "${entry}")
+    get_filename_component(name "${dll}" NAME)
+    set(stripped ${PROJECT_BINARY_DIR}/deploy/${folder}/${name})
+    if(NOT EXISTS "${stripped}" OR "${dll}" IS_NEWER_THAN "${stripped}")
+        file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/deploy/${folder})
+        execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o "${stripped}" "${dll}"
+                        RESULT_VARIABLE failed)
+        if(failed)
+            message(FATAL_ERROR "cannot strip ${dll}")
+        endif()
+    endif()
+    install(FILES "${stripped}" DESTINATION ${folder})
+endforeach()
 
 # Qt's French translation of its own texts (buttons of message boxes, file dialogs),
 # from Debian's qttranslations5-l10n, made from the same Qt version.

@@ -71,7 +71,9 @@ def check_version(pe, name, description):
                 tables[table.LangID.decode()] = {k.decode(): v.decode() for k, v in table.entries.items()}
         elif info.Key == b"VarFileInfo":
             for var in info.Var:
-                translations.append(var.entry.get(b"Translation"))
+                for key, value in var.entry.items():
+                    if key in (b"Translation", "Translation"):
+                        translations.append(value.decode() if isinstance(value, bytes) else value)
     check(f"{label} string tables", sorted(tables), ["040904E4"])
     check(f"{label} strings", tables.get("040904E4"), {
         "CompanyName": "Halvex",
@@ -82,7 +84,7 @@ def check_version(pe, name, description):
         "ProductName": "Quillary",
         "ProductVersion": "1.2.0.0",
     })
-    check(f"{label} translation", translations, [b"0x0400 0x04e4"])
+    check(f"{label} translation", translations, ["0x0400 0x04e4"])
 
 
 program, cli, ico = sys.argv[1:4]

@@ -49,7 +49,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 run generate --set ID=9 -o readonly.txt && fail "a read-only file was replaced"
 starts_as_generated readonly.txt || fail "the read-only file changed"
-grep -q -i 'denied\|read-only\|permission' out || fail "no reason for the read-only file: $(cat out)"
+grep -q -i 'denied\|read-only\|not writable\|permission' out || fail "no reason for the read-only file: $(cat out)"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "PASS: Windows file names and read-only files"
