@@ -44,6 +44,7 @@ note "installed silently into $programs, with shortcuts and an uninstall entry"
 
 version=$(wine "$instdir/quillary-cli.exe" --version | tr -d '\r')
 [ "$version" = "quillary-cli 1.2.0.0" ] || fail "quillary-cli.exe --version says '$version'"
+wineserver -w   # a Wine session begun without a display would keep the window from showing
 
 # Started like a user would, closed by the test plugin as the close button would.
 mkdir -p "$instdir/generic"
