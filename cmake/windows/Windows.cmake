@@ -22,7 +22,19 @@ get_filename_component(QUILLARY_QT_PREFIX "${Qt5_DIR}/../../.." ABSOLUTE)
 # Every Windows program of the build (tests included) runs under Wine through this
 # wrapper, with a Wine prefix of its own in the build folder; ctest puts it in front
 # of each test program.
+# Wine's own loader for the programs' architecture: Debian's `wine` picks the 32-bit one
+# whenever wine32 is installed, which a 64-bit-only Wine prefix cannot serve.
 find_program(QUILLARY_WINE wine)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(QUILLARY_WINEARCH win64)
+    find_program(QUILLARY_WINE_LOADER wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+else()
+    set(QUILLARY_WINEARCH win32)
+    find_program(QUILLARY_WINE_LOADER wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
+endif()
+if(NOT QUILLARY_WINE_LOADER)
+    set(QUILLARY_WINE_LOADER "${QUILLARY_WINE}")
+endif()
 if(QUILLARY_WINE AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(QUILLARY_DLL_DIRS "${QUILLARY_QT_PREFIX}/bin")
     foreach(dll IN LISTS QUILLARY_MINGW_RUNTIME_DLLS)

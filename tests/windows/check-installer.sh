@@ -20,11 +20,18 @@ zip=${installer%.exe}.zip
 
 # A Windows of its own for the test, with nothing of the build on its PATH.
 export WINEPREFIX=$build/wineprefix-installer WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+# Wine's loader for the installer's architecture (Debian's `wine` takes the 32-bit one
+# whenever wine32 is installed).
+case $installer in
+    *win64.exe) export WINEARCH=win64; loader=/usr/lib/wine/wine64 ;;
+    *) export WINEARCH=win32; loader=/usr/lib/wine/wine ;;
+esac
+[ -x "$loader" ] || loader=$(command -v wine)
+wine() { "$loader" "$@"; }
 unset WINEPATH DISPLAY WAYLAND_DISPLAY
 rm -rf "$WINEPREFIX"
-wineboot --init > /dev/null 2>&1 && wineserver -w || fail "no Wine prefix"
-case $installer in *win64.exe) programs="Program Files" ;; *) programs="Program Files (x86)" ;; esac
-[ -d "$WINEPREFIX/drive_c/windows/syswow64" ] || programs="Program Files"   # a 32-bit Wine prefix
+wine wineboot --init > /dev/null 2>&1 && wineserver -w || fail "no Wine prefix"
+programs="Program Files"   # a 64-bit program in a 64-bit Windows, a 32-bit one in a 32-bit Windows
 instdir=$WINEPREFIX/drive_c/$programs/Quillary
 user_data=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Halvex/Quillary
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillary"
@@ -53,7 +60,7 @@ before=$(cd "$instdir" && find . -printf '%p %s %T@\n' | sort)
 for locale in en_US.UTF-8 fr_FR.UTF-8; do
     rm -rf "$user_data" "$build/menus.txt"
     LC_ALL=$locale timeout -s KILL 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
-        wine "$instdir/Quillary.exe" -plugin "quillaryclose:Z:${build//\//\\}\\menus.txt"
+        "$loader" "$instdir/Quillary.exe" -plugin "quillaryclose:Z:${build//\//\\}\\menus.txt"
     status=$?
     wineserver -k 2> /dev/null
     [ $status -eq 0 ] || fail "Quillary.exe ($locale) ended with status $status"
