@@ -177,13 +177,14 @@ fi
 
 # --- 3. Quillary ---------------------------------------------------------------------------
 say "Building Quillary for $arch Windows in $build/"
+mkdir -p "$build"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/windows/toolchain-mingw-w64.cmake" \
     -DQUILLARY_WINDOWS_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release -DQUILLARY_QT_MAJOR=5 \
     -DCMAKE_PREFIX_PATH="$qt_prefix" -DQt5_DIR="$qt_prefix/lib/cmake/Qt5" \
     -DQt5LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools \
     -DQUILLARY_BUILD_BENCH=ON -DQUILLARY_WERROR=ON \
-    ${QUILLARY_LINUX_CLI:+-DQUILLARY_LINUX_CLI="$QUILLARY_LINUX_CLI"} > "$build.cmake.log" 2>&1 \
-    || { tail -n 30 "$build.cmake.log"; exit 1; }
+    ${QUILLARY_LINUX_CLI:+-DQUILLARY_LINUX_CLI="$QUILLARY_LINUX_CLI"} > "$build/cmake.log" 2>&1 \
+    || { tail -n 30 "$build/cmake.log"; exit 1; }
 cmake --build "$build" -j"$jobs"
 (cd "$build" && cpack -G "NSIS;ZIP" > cpack.log 2>&1) || { tail -n 30 "$build/cpack.log"; exit 1; }
 say "Made $(cd "$build" && ls Quillary-*-win*.exe Quillary-*-win*.zip | tr '\n' ' ')"
