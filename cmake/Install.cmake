@@ -23,6 +23,8 @@ install(FILES ${PROJECT_BINARY_DIR}/${QUILLARY_APP_ID}.metainfo.xml
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/resources/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "quillary.png")
+install(FILES ${PROJECT_SOURCE_DIR}/src/resources/artwork/quillary.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # `cpack -G DEB` in the build folder gives quillary_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
