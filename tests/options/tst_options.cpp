@@ -3,6 +3,7 @@
 #include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "app/readablecolour.h"
 #include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
@@ -121,8 +122,11 @@ private slots:
         MainWindow window;
         trigger(window, "action_English");
         window.show();
-        for (QAction *a : window.findChildren<QAction *>(QRegularExpression("_Tool[Bb]ar$")))
-            QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
+        const QRegularExpression twinEnding("_Tool[Bb]ar$");   // the twin's tooltip names the menu's shortcut
+        for (QAction *a : window.findChildren<QAction *>(twinEnding)) {
+            const QString keys = window.findChild<QAction *>(a->objectName().remove(twinEnding))->shortcut().toString();
+            QVERIFY2(a->shortcut().isEmpty() && a->toolTip().endsWith(" (" + keys + ")"), qPrintable(a->objectName()));
+        }
         ModalDriver driver;
         for (const char *twin : {"action_Generate_Configuration_File_ToolBar", "action_Import_Configuration_File_Toolbar"}) {
             driver.cancelDialog();
@@ -234,6 +238,32 @@ private slots:
                 QCOMPARE(boxes.at(i % boxes.size())->itemText(i), Options::functionItemText(i));
         }
         QCOMPARE(indexChanges, 0);
+    }
+
+    // The descriptions and the path stay readable when the window changes to a light or a dark theme.
+    void descriptionsReadable_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QPalette(QColor(239, 239, 239));   // from the button colour, text in contrast
+        QTest::newRow("dark") << QPalette(QColor(53, 53, 53));
+    }
+
+    void descriptionsReadable()
+    {
+        QFETCH(QPalette, palette);
+        // Known figures: black on white, and the old fixed grey on a light window.
+        QCOMPARE(ReadableColour::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(qRound(10 * ReadableColour::contrastRatio(QColor(172, 163, 153), QColor(239, 239, 239))), 22);
+        MainWindow window;
+        window.setPalette(palette);
+        const QColor background = palette.color(QPalette::Window);
+        const double plain = ReadableColour::contrastRatio(palette.color(QPalette::WindowText), background);
+        for (const char *name : {"label_ID_Infos", "label_Baudrate_Infos", "label_Generate_Path"}) {
+            const double contrast = ReadableColour::contrastRatio(
+                window.findChild<QLabel *>(name)->palette().color(QPalette::WindowText), background);
+            qInfo("%s: %.2f:1 against %.2f:1 for the window text", name, contrast, plain);
+            QVERIFY2(contrast >= ReadableColour::MinimumContrast && contrast < plain, name);   // readable, yet softer
+        }
     }
 
     // ctest runs this once more at scale factor 2, where the screen is half as wide.
