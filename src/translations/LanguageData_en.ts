@@ -28,69 +28,6 @@
     </message>
 </context>
 <context>
-    <name>Help</name>
-    <message>
-        <source>a function token (table below)</source>
-        <translation>a function token (table below)</translation>
-    </message>
-    <message>
-        <source>Keyword</source>
-        <translation>Keyword</translation>
-    </message>
-    <message>
-        <source>What it sets</source>
-        <translation>What it sets</translation>
-    </message>
-    <message>
-        <source>Values in the file</source>
-        <translation>Values in the file</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Default</translation>
-    </message>
-    <message>
-        <source>In the list</source>
-        <translation>In the list</translation>
-    </message>
-    <message>
-        <source>In the file</source>
-        <translation>In the file</translation>
-    </message>
-    <message>
-        <source>What it does</source>
-        <translation>What it does</translation>
-    </message>
-    <message>
-        <source>The rows</source>
-        <translation>The rows</translation>
-    </message>
-    <message>
-        <source>The options</source>
-        <translation>The options</translation>
-    </message>
-    <message>
-        <source>The functions of the inputs and buttons</source>
-        <translation>The functions of the inputs and buttons</translation>
-    </message>
-    <message>
-        <source>The file</source>
-        <translation>The file</translation>
-    </message>
-    <message>
-        <source>Importing a file</source>
-        <translation>Importing a file</translation>
-    </message>
-    <message>
-        <source>Saving</source>
-        <translation>Saving</translation>
-    </message>
-    <message>
-        <source>quillary-cli</source>
-        <translation>quillary-cli</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>ID:</source>
@@ -588,6 +525,10 @@
         <source>Type to search: a name, a token or a short form (f537, rs 12).</source>
         <translation>Type to search: a name, a token or a short form (f537, rs 12).</translation>
     </message>
+    <message>
+        <source>Type to search</source>
+        <translation>Type to search</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -630,6 +571,66 @@
     <message>
         <source>On a function list, type what you know of the function you want: its name as shown (&quot;Folder 537&quot;), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was.</source>
         <translation>On a function list, type what you know of the function you want: its name as shown (&quot;Folder 537&quot;), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was.</translation>
+    </message>
+    <message>
+        <source>a function token (table below)</source>
+        <translation>a function token (table below)</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Keyword</translation>
+    </message>
+    <message>
+        <source>What it sets</source>
+        <translation>What it sets</translation>
+    </message>
+    <message>
+        <source>Values in the file</source>
+        <translation>Values in the file</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation>In the list</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>What it does</translation>
+    </message>
+    <message>
+        <source>The rows</source>
+        <translation>The rows</translation>
+    </message>
+    <message>
+        <source>The options</source>
+        <translation>The options</translation>
+    </message>
+    <message>
+        <source>The functions of the inputs and buttons</source>
+        <translation>The functions of the inputs and buttons</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>The file</translation>
+    </message>
+    <message>
+        <source>Importing a file</source>
+        <translation>Importing a file</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>quillary-cli</source>
+        <translation>quillary-cli</translation>
     </message>
 </context>
 <context>

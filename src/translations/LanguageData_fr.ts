@@ -28,69 +28,6 @@
     </message>
 </context>
 <context>
-    <name>Help</name>
-    <message>
-        <source>a function token (table below)</source>
-        <translation>un jeton de fonction (tableau ci-dessous)</translation>
-    </message>
-    <message>
-        <source>Keyword</source>
-        <translation>Mot-clé</translation>
-    </message>
-    <message>
-        <source>What it sets</source>
-        <translation>Ce qu&apos;il règle</translation>
-    </message>
-    <message>
-        <source>Values in the file</source>
-        <translation>Valeurs dans le fichier</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>In the list</source>
-        <translation>Dans la liste</translation>
-    </message>
-    <message>
-        <source>In the file</source>
-        <translation>Dans le fichier</translation>
-    </message>
-    <message>
-        <source>What it does</source>
-        <translation>Ce qu&apos;elle fait</translation>
-    </message>
-    <message>
-        <source>The rows</source>
-        <translation>Les lignes</translation>
-    </message>
-    <message>
-        <source>The options</source>
-        <translation>Les options</translation>
-    </message>
-    <message>
-        <source>The functions of the inputs and buttons</source>
-        <translation>Les fonctions des entrées et des boutons</translation>
-    </message>
-    <message>
-        <source>The file</source>
-        <translation>Le fichier</translation>
-    </message>
-    <message>
-        <source>Importing a file</source>
-        <translation>Importer un fichier</translation>
-    </message>
-    <message>
-        <source>Saving</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>quillary-cli</source>
-        <translation>quillary-cli</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>ID:</source>
@@ -588,6 +525,10 @@
         <source>Type to search: a name, a token or a short form (f537, rs 12).</source>
         <translation>Tapez pour chercher : un nom, un jeton ou une forme courte (f537, rs 12).</translation>
     </message>
+    <message>
+        <source>Type to search</source>
+        <translation>Tapez pour chercher</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -630,6 +571,66 @@
     <message>
         <source>On a function list, type what you know of the function you want: its name as shown (&quot;Folder 537&quot;), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was.</source>
         <translation>Sur une liste de fonctions, tapez ce que vous savez de la fonction voulue : son nom tel qu&apos;il s&apos;affiche (« Dossier 537 »), son jeton dans le fichier (FOLDER537) ou une forme courte (f537, rs 12, v-). Les fonctions trouvées s&apos;affichent près de la liste, la meilleure en premier ; Entrée prend celle qui est en surbrillance, Échap laisse la valeur telle qu&apos;elle était.</translation>
+    </message>
+    <message>
+        <source>a function token (table below)</source>
+        <translation>un jeton de fonction (tableau ci-dessous)</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Mot-clé</translation>
+    </message>
+    <message>
+        <source>What it sets</source>
+        <translation>Ce qu&apos;il règle</translation>
+    </message>
+    <message>
+        <source>Values in the file</source>
+        <translation>Valeurs dans le fichier</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation>Dans la liste</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Ce qu&apos;elle fait</translation>
+    </message>
+    <message>
+        <source>The rows</source>
+        <translation>Les lignes</translation>
+    </message>
+    <message>
+        <source>The options</source>
+        <translation>Les options</translation>
+    </message>
+    <message>
+        <source>The functions of the inputs and buttons</source>
+        <translation>Les fonctions des entrées et des boutons</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Le fichier</translation>
+    </message>
+    <message>
+        <source>Importing a file</source>
+        <translation>Importer un fichier</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>quillary-cli</source>
+        <translation>quillary-cli</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,13 @@
 
 #include <QCoreApplication>
 
+#include <initializer_list>
+
 namespace Help {
 
 namespace {
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Manual", text);
 }
@@ -24,9 +26,14 @@ QString element(const char *tag, const QString &html)
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), html);
 }
 
+QString heading(int level, const char *text)
+{
+    return QStringLiteral("<h%1>%2</h%1>").arg(level).arg(escaped(translated(text)));
+}
+
 QString paragraph(const char *text)
 {
-    return element("p", escaped(tr(text)));
+    return element("p", escaped(translated(text)));
 }
 
 QString code(const QString &text)
@@ -42,11 +49,11 @@ QString tableRow(const char *cellTag, const QStringList &cellsHtml)
     return element("tr", row);
 }
 
-QString table(const QStringList &headings, const QStringList &rowsHtml)
+QString table(std::initializer_list<const char *> headings, const QStringList &rowsHtml)
 {
     QStringList headingCells;
-    for (const QString &heading : headings)
-        headingCells << escaped(heading);
+    for (const char *heading : headings)
+        headingCells << escaped(translated(heading));
     return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + tableRow("th", headingCells)
            + rowsHtml.join(QString()) + QStringLiteral("</table>");
 }
@@ -57,7 +64,7 @@ QString writtenValues(int row)
     const Options::ValueKind kind = Options::catalogue()[row].kind;
     const Options::KindFacts &facts = Options::facts(kind);
     if (facts.encoding == Options::Encoding::Token)
-        return escaped(tr("a function token (table below)"));
+        return escaped(translated(QT_TRANSLATE_NOOP("Manual", "a function token (table below)")));
     const QVector<Options::ValueMeaning> values = Options::valueMeanings(row);
     QStringList written;
     if (values.isEmpty()) {
@@ -80,7 +87,9 @@ QString optionsTable()
         rows << tableRow("td", {code(option.keyword), escaped(Options::purpose(r)), writtenValues(r),
                                 code(Options::valueText(option.kind, option.defaultValue))});
     }
-    return table({tr("Keyword"), tr("What it sets"), tr("Values in the file"), tr("Default")}, rows);
+    return table({QT_TRANSLATE_NOOP("Manual", "Keyword"), QT_TRANSLATE_NOOP("Manual", "What it sets"),
+                  QT_TRANSLATE_NOOP("Manual", "Values in the file"), QT_TRANSLATE_NOOP("Manual", "Default")},
+                 rows);
 }
 
 QString functionsTable()
@@ -91,7 +100,9 @@ QString functionsTable()
     QStringList rows;
     for (const Options::ValueMeaning &value : Options::valueMeanings(functionRow))
         rows << tableRow("td", {escaped(value.shown), code(value.written), escaped(value.meaning)});
-    return table({tr("In the list"), tr("In the file"), tr("What it does")}, rows);
+    return table({QT_TRANSLATE_NOOP("Manual", "In the list"), QT_TRANSLATE_NOOP("Manual", "In the file"),
+                  QT_TRANSLATE_NOOP("Manual", "What it does")},
+                 rows);
 }
 
 QString exampleFile()
@@ -105,7 +116,7 @@ QString exampleFile()
 QString manualHtml()
 {
     QString html;
-    html += element("h2", escaped(tr("The rows")));
+    html += heading(2, QT_TRANSLATE_NOOP("Manual", "The rows"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "Each row of the window is one option of the player. Tick its box to include the option in the "
         "file, and pick its value on the right; an unticked row writes no line. The text in the middle "
@@ -119,12 +130,12 @@ QString manualHtml()
         "File > Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. "
         "Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row."));
 
-    html += element("h2", escaped(tr("The options")));
+    html += heading(2, QT_TRANSLATE_NOOP("Manual", "The options"));
     html += optionsTable();
-    html += element("h3", escaped(tr("The functions of the inputs and buttons")));
+    html += heading(3, QT_TRANSLATE_NOOP("Manual", "The functions of the inputs and buttons"));
     html += functionsTable();
 
-    html += element("h2", escaped(tr("The file")));
+    html += heading(2, QT_TRANSLATE_NOOP("Manual", "The file"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and "
         "the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written "
@@ -133,7 +144,7 @@ QString manualHtml()
         "rate as shown. With every row ticked at its default, the file reads:"));
     html += exampleFile();
 
-    html += element("h2", escaped(tr("Importing a file")));
+    html += heading(2, QT_TRANSLATE_NOOP("Manual", "Importing a file"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "File > Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped "
         "on the window or named when the program is started. The file may be in UTF-8, with or without "
@@ -154,7 +165,7 @@ QString manualHtml()
         "A file that takes more than half a second to read shows its progress and can be cancelled; the "
         "rows then stay as they were."));
 
-    html += element("h2", escaped(tr("Saving")));
+    html += heading(2, QT_TRANSLATE_NOOP("Manual", "Saving"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "The title shows an asterisk while the rows hold changes that no file has received yet; closing "
         "the window or importing a file then asks whether to save them first. A file is replaced only "
@@ -162,7 +173,7 @@ QString manualHtml()
         "open dialogs start in the folder used last. Only regular files are read or written: a folder, a "
         "device or a pipe is refused."));
 
-    html += element("h2", escaped(tr("quillary-cli")));
+    html += heading(2, QT_TRANSLATE_NOOP("Manual", "quillary-cli"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "quillary-cli checks and writes the same files from scripts, without a display, with the "
         "program's own reader and writer. \"quillary-cli check FILE...\" prints the report of each file; "

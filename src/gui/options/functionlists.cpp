@@ -47,10 +47,15 @@ bool typesText(const QKeyEvent &key)
            && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
-// Said by the closed list's tooltip and under the open list: typing searches.
+// Said by the closed list's tooltip and, shorter, under the open list: typing searches.
 QString searchHint()
 {
     return QCoreApplication::translate("MainWindow", "Type to search: a name, a token or a short form (f537, rs 12).");
+}
+
+QString shortSearchHint()
+{
+    return QCoreApplication::translate("MainWindow", "Type to search");
 }
 
 void showToolTip(QComboBox *box)
@@ -86,9 +91,11 @@ void FunctionLists::addBox(QComboBox *box)
         auto *hint = new QLabel(box->view()->parentWidget());
         hint->setObjectName(QStringLiteral("searchHint"));
         hint->setMargin(hint->fontMetrics().averageCharWidth() / 2);
+        // One line under the items, never wider than they are.
+        hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         ReadableColour::useSecondaryText(hint);
         frame->addWidget(hint);
-        hint->setText(searchHint());
+        hint->setText(shortSearchHint());
         hints.append(hint);
     }
     showToolTip(box);
@@ -107,7 +114,7 @@ void FunctionLists::retranslate()
     for (QComboBox *box : std::as_const(boxes))
         showToolTip(box);
     for (QLabel *hint : std::as_const(hints))
-        hint->setText(searchHint());
+        hint->setText(shortSearchHint());
     fitWidths();
 }
 
