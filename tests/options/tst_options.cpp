@@ -195,7 +195,7 @@ private slots:
         QWidget *const focused = nullptr;   // keys go where the keyboard's would
         for (const QChar c : typed)
             QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, c, Qt::NoModifier);
-        const QRect popup = QApplication::activePopupWidget()->geometry(), boxArea(box->mapToGlobal({}), box->size());
+        const QRect popup = QApplication::activePopupWidget()->geometry(), boxArea(box->mapToGlobal(QPoint()), box->size());
         QVERIFY(box->screen()->availableGeometry().contains(popup) && !popup.intersects(boxArea));
         QTest::keyClick(focused, Qt::Key(key));
         QCOMPARE(box->currentIndex(), index == Unchanged ? before : index);
