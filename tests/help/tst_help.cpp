@@ -114,7 +114,9 @@ private slots:
             const MainWindow window;   // explains its rows in the language installed
             const auto infos = window.findChildren<ElidedLabel *>(QRegularExpression("_[Ii]nfos"));
             QCOMPARE(infos.size(), Options::OptionCount);
+            QSet<QString> purposes;   // each input and button its own
             for (int r = 0; r < Options::OptionCount; ++r) {
+                purposes << Options::purpose(r);
                 QStringList texts{Options::purpose(r)};
                 for (const Options::ValueMeaning &value : Options::valueMeanings(r))
                     texts << value.meaning;
@@ -130,7 +132,17 @@ private slots:
                 QVERIFY(infos[r]->toolTip().contains(Options::purpose(r).toHtmlEscaped()));
                 QCOMPARE(editor->whatsThis(), infos[r]->toolTip());
                 QVERIFY(range.isEmpty() || editor->toolTip().startsWith("<p><b>" + range));
+                // The value shown at start-up, the default, is named, and so is every named value and the list's last.
+                const auto *list = qobject_cast<const QComboBox *>(editor);
+                QStringList named{list ? list->currentText() : static_cast<const QSpinBox *>(editor)->text()};
+                for (int i = 0; list && i < qMin(list->count(), Options::FirstFolderIndex); ++i)
+                    named << list->itemText(i);
+                if (list)
+                    named << list->itemText(list->count() - 1);
+                for (const QString &name : named)
+                    QVERIFY2(infos[r]->toolTip().contains(name.toHtmlEscaped()), qPrintable(name));
             }
+            QCOMPARE(purposes.size(), Options::OptionCount);
             QVERIFY(window.findChild<QSpinBox *>("spinBox_ID")->toolTip().startsWith(QString::fromUtf8("<p><b>1–127<")));
         }
     }
