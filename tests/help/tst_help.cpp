@@ -132,15 +132,16 @@ private slots:
                 QVERIFY(infos[r]->toolTip().contains(Options::purpose(r).toHtmlEscaped()));
                 QCOMPARE(editor->whatsThis(), infos[r]->toolTip());
                 QVERIFY(range.isEmpty() || editor->toolTip().startsWith("<p><b>" + range));
-                // The value shown at start-up, the default, is named, and so is every named value and the list's last.
+                // The value shown at start-up, the default, is named; so is the list's last, and every named
+                // value leads a line of its own.
                 const auto *list = qobject_cast<const QComboBox *>(editor);
                 QStringList named{list ? list->currentText() : static_cast<const QSpinBox *>(editor)->text()};
-                for (int i = 0; list && i < qMin(list->count(), Options::FirstFolderIndex); ++i)
-                    named << list->itemText(i);
                 if (list)
                     named << list->itemText(list->count() - 1);
+                for (int i = 0; list && i < qMin(list->count(), Options::FirstFolderIndex); ++i)
+                    named << "<li><b>" + list->itemText(i) + "</b>";
                 for (const QString &name : named)
-                    QVERIFY2(infos[r]->toolTip().contains(name.toHtmlEscaped()), qPrintable(name));
+                    QVERIFY2(infos[r]->toolTip().contains(name), qPrintable(name));
             }
             QCOMPARE(purposes.size(), Options::OptionCount);
             QVERIFY(window.findChild<QSpinBox *>("spinBox_ID")->toolTip().startsWith(QString::fromUtf8("<p><b>1–127<")));
