@@ -45,5 +45,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations (file dialogs, progress dialogs, standard buttons), which the
+# program loads beside its own; dpkg-shlibdeps cannot see them, as they are no library.
+if(QT_VERSION_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qttranslations5-l10n)
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "language/preferencefile.h"
 #include "options/optioncatalogue.h"
 
 #include <QMainWindow>
@@ -8,6 +7,7 @@
 #include <array>
 
 class FunctionLists;
+class LanguageMenu;
 
 namespace Ui {
 class MainWindow;
@@ -37,6 +37,8 @@ protected:
 private slots:
     void on_action_Quit_triggered();
     void on_action_About_triggered();
+    void on_action_Manual_triggered();
+    void on_action_WhatsThis_triggered();
     void on_actionContact_Technical_Support_triggered();
     void on_actionHalvex_Home_Page_triggered();
     void on_actionDefault_triggered();
@@ -81,17 +83,17 @@ private:
     void setConfigFilePath(const QString &path);
     bool maybeSave();
 
-    // Interface language and preferences (language/)
+    // Interface language and preferences (language/): the window's side; the menu's
+    // own state, the translations and the preference file are LanguageMenu's.
     void switchLanguage(QAction *chosen);
     void uncheckLanguageActions();
     void changeLanguage();
     void readPreferenceFile(QString path);
     void writePreferenceFile(QString path);
-    Preferences::Language checkedLanguage() const;
-    QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
     FunctionLists *functionLists = nullptr;   // made with the lists, owned by the window
+    LanguageMenu *languageMenu = nullptr;     // owned by the window
     // The rows as last generated, imported or set at start-up: the window is
     // modified while they differ from it.
     Options::OptionStates m_unmodifiedStates{};
