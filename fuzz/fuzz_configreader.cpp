@@ -1,8 +1,11 @@
 // libFuzzer target over the configuration file reader: any bytes a user may pick as
 // a configuration file. Beyond crashes and undefined behaviour it checks that
 //  - the reader's lines are those of a plain reading of the whole input: decoded in
-//    one piece, carriage returns dropped, split at line feeds, each line trimmed and
-//    cut to the kept length;
+//    one piece, split at line ends (LF, CR+ LF, or CR), each line trimmed and cut to
+//    the kept length;
+//  - the reader decodes the input in small pieces (4 to 35 bytes, the size taken from
+//    the input), so that every input crosses piece boundaries, as a large file crosses
+//    those of the usual 64 KiB;
 //  - the same holds when the device hands out 1 to 16 bytes per read (sizes taken
 //    from the input), so that lines, characters and line ends fall across reads;
 //  - every value those lines hand to the window is one its editor can hold.
@@ -10,6 +13,7 @@
 #include "configfile/configreader.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #if QT_VERSION_MAJOR >= 6
 #include <QStringDecoder>
 #else
@@ -49,7 +53,10 @@ QStringList wholeLines(const QByteArray &bytes)
 #endif
     if (text.startsWith(QChar(QChar::ByteOrderMark)))
         text.remove(0, 1);
-    QStringList lines = text.remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    static const QRegularExpression returnsBeforeLineFeed(QStringLiteral("\r+\n"));
+    QStringList lines = text.replace(returnsBeforeLineFeed, QStringLiteral("\n"))
+                            .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                            .split(QLatin1Char('\n'));
     if (lines.constLast().isEmpty())
         lines.removeLast();   // the end of the last line, not an empty line after it
     for (QString &line : lines)
@@ -97,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     const QStringList expected = wholeLines(bytes);
+    ConfigReader::setPieceSize(4 + (size > 0 ? data[size - 1] & 31 : 0));
 
     QByteArray copy = bytes;
     QBuffer whole(&copy);
