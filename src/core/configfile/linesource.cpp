@@ -62,19 +62,19 @@ struct LineSource::Decoder {
     }
 
     // How many of the `size` bytes of a full chunk to decode now, so that the text does
-    // not depend on where the chunk ends: the decoder is never left with a character
-    // half read. UTF-8 decoders answer an invalid sequence cut by the end of a piece
-    // differently from the same bytes in one piece (Qt 6's then even swallows the line
-    // feed after it), so a piece ends after its last ASCII byte, where no sequence is
-    // open, and the rest waits for the next chunk. A chunk without a single ASCII byte
-    // (then more than a chunk into a line) ends before a sequence it cuts. UTF-16 and
-    // UTF-32 end after a whole character.
+    // not depend on where the chunk ends: the decoder is never left with a sequence
+    // open. UTF-8 decoders answer an invalid sequence cut by the end of a piece
+    // differently from the same bytes in one piece (Qt 6's even swallows the byte after
+    // it, a line feed as well), so a piece ends after its last ASCII byte, where no
+    // sequence is open, or, in a chunk without one, after its last whole sequence; the
+    // rest waits for the next chunk. 0: no sequence ends in the chunk. UTF-16 and
+    // UTF-32 end after a whole code unit, not between the halves of a surrogate pair.
     qint64 decodableLength(const char *bytes, qint64 size) const
     {
         if (unit == 4)
             return size - size % 4;
         if (unit == 2) {
-            qint64 length = size - size % 2;
+            const qint64 length = size - size % 2;
             const auto high = uchar(bytes[length - (bigEndian ? 2 : 1)]);
             return length >= 4 && high >= 0xD8 && high <= 0xDB ? length - 2 : length;
         }
@@ -83,14 +83,28 @@ struct LineSource::Decoder {
             --length;
         if (length > 0)
             return length;
-        for (qint64 back = 1; back <= qMin<qint64>(4, size); ++back) {
-            const uchar byte = uchar(bytes[size - back]);
-            if (byte >= 0xC0) {   // where the last sequence starts
-                const int needed = byte >= 0xF8 ? 1 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-                return needed > back ? size - back : size;
-            }
+        int open = 0;   // continuation bytes still to come
+        for (qint64 at = 0; at < size; ++at) {
+            const uchar byte = uchar(bytes[at]);
+            if (byte < 0xC0)   // a continuation byte; one that no sequence waits for is one error
+                open = qMax(open - 1, 0);
+            else   // a lead byte ends what was open; F8 to FF begin nothing
+                open = byte >= 0xF8 ? 0 : byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : 1;
+            if (open == 0)
+                length = at + 1;
         }
-        return size;
+        return length;
+    }
+
+    // Where to end a chunk in which no sequence ends, far into a line: before its last
+    // lead byte, so that what the decoder carries into the next chunk is followed by a
+    // lead byte, never by an ASCII one such as a line feed.
+    static qint64 forcedLength(const char *bytes, qint64 size)
+    {
+        qint64 length = size - 1;
+        while (length > 0 && uchar(bytes[length]) < 0xC0)
+            --length;
+        return length > 0 ? length : size;
     }
 };
 
@@ -134,13 +148,14 @@ bool LineSource::decodeMore()
     clearUpperVectorState();   // the progress callback may have run anything
     m_text.clear();
     m_pos = 0;
-    m_chunk.resize(int(m_pieceSize));
+    if (m_chunk.size() < m_pieceSize)
+        m_chunk.resize(int(m_pieceSize));
     while (m_text.isEmpty()) {
         // The chunk is filled however few bytes each read brings, so that the text is
         // decoded in the same pieces whatever the device hands out.
         bool atEnd = false;
-        while (!atEnd && m_held < m_pieceSize) {
-            const qint64 read = m_device.read(m_chunk.data() + m_held, m_pieceSize - m_held);
+        while (!atEnd && m_held < m_chunk.size()) {
+            const qint64 read = m_device.read(m_chunk.data() + m_held, m_chunk.size() - m_held);
             m_failed = read < 0;
             atEnd = read <= 0;
             if (atEnd)
@@ -162,8 +177,13 @@ bool LineSource::decodeMore()
         if (!m_decoder)   // the first bytes tell the encoding
             m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
         qint64 length = atEnd ? m_held : m_decoder->decodableLength(m_chunk.constData(), m_held);
+        if (length == 0 && m_chunk.size() < qMax(m_pieceSize, DefaultPieceSize)) {
+            // No character ends in the chunk: it grows, up to the usual size, and is read on.
+            m_chunk.resize(int(qMin(2 * qint64(m_chunk.size()), qMax(m_pieceSize, DefaultPieceSize))));
+            continue;
+        }
         if (length == 0)
-            length = m_held;
+            length = Decoder::forcedLength(m_chunk.constData(), m_held);
         m_text = m_decoder->decode(m_chunk.constData(), length);
         endLinesAtLineFeeds();
         m_held -= length;

@@ -133,7 +133,8 @@ bool InPlaceBackup::keep(const QByteArray &target, const QByteArray &old, const 
                             + "\nnew " + fingerprint(replacement) + "\nend\n";
     if (!writeNew(note, text, true)) {
         why = note.errorString();
-        note.remove();
+        note.close();
+        QFile::remove(note.fileName());   // QFile::remove() would not, after a failed flush
         return false;
     }
     m_note = QFile::encodeName(note.fileName());
@@ -175,7 +176,7 @@ QStringList unfinishedSaves()
     const QStringList notes = folder.entryList({QLatin1Char('*') + pendingSuffix}, QDir::Files | QDir::Hidden);
     for (const QString &name : notes) {
         const QString id = folder.filePath(name.chopped(pendingSuffix.size()));
-        QFile note(folder.filePath(name));
+        QFile note(id + pendingSuffix);   // its name is gone once it is open by descriptor
         if (!openRegularFile(note, QIODevice::ReadOnly) || !lock(note))
             continue;   // a save running now
         const QList<QByteArray> lines = note.read(64 * 1024).split('\n');
@@ -184,11 +185,11 @@ QStringList unfinishedSaves()
         const std::optional<QByteArray> now = complete ? contentsOf(target) : std::nullopt;
         const QByteArray held = now ? fingerprint(*now) : QByteArray("-");
         if (!complete || lines[2] == "old " + held || lines[3] == "new " + held) {
-            QFile::remove(note.fileName());   // the file was not touched, or holds its new bytes
+            QFile::remove(id + pendingSuffix);   // the file was not touched, or holds its new bytes
             QFile::remove(id + backupSuffix);
             continue;
         }
-        QFile::rename(note.fileName(), id + toldSuffix);
+        QFile::rename(id + pendingSuffix, id + toldSuffix);
         notices << QCoreApplication::translate("MainWindow",
                                                "An in-place save of %1 did not finish: the file may be damaged. "
                                                "Its old content is kept in %2.")
