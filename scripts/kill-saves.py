@@ -4,7 +4,7 @@ what each kill left: the old file, the new file, or a torn one (neither); and th
 temporary files left beside it. Not a test (its outcome is a matter of chance and of the
 machine's load): a measurement, run by hand.
 
-    scripts/kill-saves.py CLI atomic|inplace [RUNS]      (default 1000 runs)
+    scripts/kill-saves.py CLI atomic|inplace [RUNS [uniform|focused]]   (1000 runs, focused)
 
 atomic:  the usual save, through a temporary file renamed over the old one.
 inplace: the folder takes no temporary file (as user nobody in a read-only folder when
@@ -12,9 +12,9 @@ inplace: the folder takes no temporary file (as user nobody in a read-only folde
          recoverable when an unfinished-save note names it, its backup holds the old
          bytes and the next run of the tool tells of it.
 
-Each kill falls at a random moment up to 3 ms after the save shows (a file appears in
-the folder, the file or the backup folder changes), or, one run in four, at a random
-moment of the whole run. Temporary files are not removed between runs: those still there
+focused: each kill falls at a random moment up to 1 ms after the save shows (a file
+appears in the folder, the file or the backup folder changes); uniform: at a random
+moment of the whole run, as long as a complete run takes here. Temporary files are not removed between runs: those still there
 at the end, after one more complete save, are counted, as are the runs after which one
 stood there.
 """
@@ -28,6 +28,7 @@ import time
 
 cli, mode = os.path.realpath(sys.argv[1]), sys.argv[2]
 runs = int(sys.argv[3]) if len(sys.argv) > 3 else 1000
+uniform = len(sys.argv) > 4 and sys.argv[4] == "uniform"
 work = tempfile.mkdtemp()
 os.chmod(work, 0o755)
 out, data = os.path.join(work, "out"), os.path.join(work, "data")
@@ -81,12 +82,14 @@ for n in range(runs):
     reset()
     before = state()
     p = run(["generate", "-o", target])
-    if n % 4 == 0:
+    if uniform:
         time.sleep(random.uniform(0, span))
     else:
         while p.poll() is None and state() == before:
             pass
-        time.sleep(random.uniform(0, 0.003))
+        deadline = time.perf_counter() + random.uniform(0, 0.001)
+        while time.perf_counter() < deadline:
+            pass
     p.send_signal(signal.SIGKILL)
     p.wait()
     now = read(target)
@@ -113,6 +116,6 @@ run(["generate", "-o", target]).wait()
 left = len(os.listdir(out)) - 1
 subprocess.run(["chmod", "-R", "u+rwX", work])
 subprocess.run(["rm", "-rf", work])
-print(f"{mode}: {runs} runs: old {counts['old']}, new {counts['new']}, torn {counts['torn']} "
+print(f"{mode}, {'uniform' if uniform else 'focused'}: {runs} runs: old {counts['old']}, new {counts['new']}, torn {counts['torn']} "
       f"(not recoverable or not told {counts['lost']}); runs after which a temporary file stood there "
       f"{counts['stray_runs']}; temporary files left after all runs and one more save {left}")
