@@ -9,7 +9,6 @@
 #include "options/optioncatalogue.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QVector>
 
 #include <algorithm>

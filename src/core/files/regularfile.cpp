@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -57,10 +56,4 @@ bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *why)
 #else
     return file.open(mode) || refuse(why, file.errorString());
 #endif
-}
-
-bool isSpecialFile(const QString &path)
-{
-    const ResolvedName name = resolveName(path);
-    return name.exists && !name.regular;
 }

@@ -15,6 +15,3 @@ class QString;
 // is resolved, its last part opened non-blocking without following a link swapped in
 // meanwhile, and checked through the open descriptor.
 bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *why = nullptr);
-
-// True when something that is not a regular file stands at `path`.
-bool isSpecialFile(const QString &path);
