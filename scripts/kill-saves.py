@@ -14,9 +14,9 @@ inplace: the folder takes no temporary file (as user nobody in a read-only folde
 
 focused: each kill falls at a random moment up to 1 ms after the save shows (a file
 appears in the folder, the file or the backup folder changes); uniform: at a random
-moment of the whole run, as long as a complete run takes here. Temporary files are not removed between runs: those still there
-at the end, after one more complete save, are counted, as are the runs after which one
-stood there.
+moment of the whole run, as long as a complete run takes here.
+Temporary files are not removed between runs: those still there at the end, after one
+more complete save, are counted, as are the kills that left a new one.
 """
 import os
 import random
@@ -80,6 +80,7 @@ assert read(target) == new, "a complete save did not write the new file"
 counts = dict(old=0, new=0, torn=0, lost=0, stray_runs=0)
 for n in range(runs):
     reset()
+    standing = set(os.listdir(out))
     before = state()
     p = run(["generate", "-o", target])
     if uniform:
@@ -105,7 +106,7 @@ for n in range(runs):
         told = run(["check", os.path.join(work, "none")]).communicate()[1]
         if not named or read(named[0][: -len(".pending")] + ".bak") != old or b"did not finish" not in told:
             counts["lost"] += 1
-    if len(os.listdir(out)) > 1:
+    if set(os.listdir(out)) - standing:
         counts["stray_runs"] += 1
     for f in os.listdir(backups):
         os.remove(os.path.join(backups, f))
@@ -117,5 +118,5 @@ left = len(os.listdir(out)) - 1
 subprocess.run(["chmod", "-R", "u+rwX", work])
 subprocess.run(["rm", "-rf", work])
 print(f"{mode}, {'uniform' if uniform else 'focused'}: {runs} runs: old {counts['old']}, new {counts['new']}, torn {counts['torn']} "
-      f"(not recoverable or not told {counts['lost']}); runs after which a temporary file stood there "
-      f"{counts['stray_runs']}; temporary files left after all runs and one more save {left}")
+      f"(not recoverable or not told {counts['lost']}); kills that left a temporary file {counts['stray_runs']}; "
+      f"temporary files left after all runs and one more save {left}")
