@@ -45,12 +45,14 @@ class TestCli : public QObject
             QByteArray bytes;
             Translation::loadFromFolders(translator, bytes, "LanguageData_de", {m_dir.filePath("lang")});
             said = "Play: " + translator.translate("MainWindow", "Play").toUtf8();
-        } else if (what == "@interrupted") {   // killed while writing in place: told once, at the next start
-            InPlaceBackup backup;
+        } else if (what == "@interrupted") {   // killed while writing in place: told once, at the next start;
+            InPlaceBackup torn, done;                   // not when the file holds its new bytes
             QString why;
-            if (!backup.keep(QFile::encodeName(m_dir.filePath("torn.txt")), "old", "new", why))
+            if (!torn.keep(QFile::encodeName(m_dir.filePath("torn.txt")), "old", "new", why)
+                || !done.keep(QFile::encodeName(m_dir.filePath("done.txt")), "old", "new", why))
                 return why.toUtf8();
             ::writeFile(m_dir.filePath("torn.txt"), "neld");
+            ::writeFile(m_dir.filePath("done.txt"), "new");
         }
         return said;
     }
@@ -135,9 +137,10 @@ private slots:
         row("file of another user in a sticky folder", "mkdir -m 1777 sticky && echo old > sticky/config.txt && chmod 666 "
             "sticky/config.txt && other \"$CLI\" generate --only ID -o sticky/config.txt && cat sticky/config.txt", Success,
             "#ID:001\r\n");
-        row("stray temporary files of ours removed", "touch a.quillary-AbC123 config.txt.quillary-Zz9Zz9 o.quillary-1 && mkdir "
-            "d.quillary-XyZ987 && ln -s ok.txt l.quillary-QQQ111 && cli generate -o out.txt && ls -d *quillary*", Success,
-            "d.quillary-XyZ987\nl.quillary-QQQ111\no.quillary-1\n", ConfigWriter::fileContents(Options::defaultStates(true)));
+        row("stray temporary files of ours removed", "touch a.quillary-AbC123 config.txt.quillary-Zz9Zz9 o.quillary-1 "
+            "p.quillary-a-b_c. && mkdir d.quillary-XyZ987 && ln -s ok.txt l.quillary-QQQ111 && cli generate -o out.txt && "
+            "ls -d *quillary*", Success, "d.quillary-XyZ987\nl.quillary-QQQ111\no.quillary-1\np.quillary-a-b_c.\n",
+            ConfigWriter::fileContents(Options::defaultStates(true)));
         row("over 16 MiB in a read-only folder", "mkdir ro && truncate -s 17M ro/big.txt && chmod 666 ro/big.txt && chmod 555 "
             "ro && other \"$CLI\" generate -o ro/big.txt", Failed, "quillary-cli: ro/big.txt: not written: No temporary file "
             "can be made in its folder (Permission denied), and the file is too large to be written in place (over 16 MiB)\n");

@@ -230,7 +230,7 @@ private slots:
         // One text in every encoding and with every line end reads as its UTF-8 CR LF form.
         const QString text = QString::fromUtf8("#ID:005\n# Ünïcödé ✓ 𝄞\n#VOLUME:10\n\t#POWER:1\n#BAUDRATE:9600\n#VOLUME:99");
         for (const char *encoding : {"UTF-8", "UTF-8 with BOM", "UTF-16LE", "UTF-16BE", "UTF-32LE"}) {
-            for (const char *end : {"CR LF", "LF", "CR CR LF"}) {
+            for (const char *end : {"CR LF", "LF", "CR CR LF", "CR"}) {
                 const QString ends = QString(end).replace("CR", "\r").replace("LF", "\n").remove(' ');
                 row(qPrintable(QString("%1, %2").arg(encoding, end)), encoded(QString(text).replace("\n", ends), encoding),
                     {{Id, 5}, {Volume, 10}, {Power, 1}, {Baudrate, 0}}, reportLine("#ID:") + reportLine("#VOLUME:")
@@ -246,10 +246,17 @@ private slots:
         QFETCH(QString, report);
         QFETCH(qint64, failAfter);
         Options::OptionStates states;
-        for (const qint64 piece : {1 << 30, file.size() > 1 << 16 ? 1 << 30 : 3}) {   // whole, then split up
+        // Whole, then split up: 3 bytes a read, decoded 5 bytes at a time.
+        for (const qint64 piece : {1 << 30, file.size() > 1 << 16 ? 1 << 30 : 3}) {
+            ConfigReader::setPieceSize(piece == 3 ? 5 : 0);
             const ConfigReader::Report got = read(file, states, piece, failAfter);
-            QCOMPARE(ConfigReader::reportHtml(got), report);
+            ConfigReader::setPieceSize(0);
             QCOMPARE(got.readFailed, failAfter >= 0);
+            if (failAfter >= 0 && piece == 3) {   // whole lines before the failure may come, never the one it cut
+                QVERIFY(report.isEmpty() && !ConfigReader::reportHtml(got).contains("#VOLUME"));
+                continue;
+            }
+            QCOMPARE(ConfigReader::reportHtml(got), report);
             QCOMPARE(describe(states), describe(ticked(rows)));
         }
     }
