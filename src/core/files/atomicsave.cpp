@@ -260,7 +260,10 @@ SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults 
             return writeInPlace(folder.fd, name, bytes, why, faults);
         return failure(systemError(error));
     }
-    ::fsync(folder.fd);   // where O_PATH is used this does nothing; the rename stands anyway
+    // The rename itself on the disk, where the folder may be read (an O_PATH descriptor cannot be synced).
+    const Descriptor synced(::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (synced.fd >= 0)
+        ::fsync(synced.fd);
     return success();
 }
 
