@@ -5,10 +5,10 @@
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
+#include "files/resolvedname.h"
 #include "options/optioncatalogue.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QVector>
 
 #include <algorithm>
@@ -19,6 +19,10 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#endif
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
 #endif
 
 namespace Cli {
@@ -53,16 +57,57 @@ private:
     bool m_ok = true;
 };
 
+// A key or value as the messages show it: in quotes, control characters escaped.
+QString quoted(const QString &text)
+{
+    const QString shown = quotedForMessage(text);
+    return shown == text ? QLatin1Char('\'') + text + QLatin1Char('\'') : shown;
+}
+
 // Opens `file` for reading as the window's import does: regular files only, never
 // blocking. Returns why it cannot, or an empty text.
 QString openToRead(QFile &file)
 {
-    if (openRegularFile(file, QIODevice::ReadOnly))
-        return QString();
-    const QString name = file.fileName();
-    return QLatin1String(!QFileInfo::exists(name) ? "no such file"
-                         : isSpecialFile(name)    ? "not a regular file"
-                                                  : "cannot be opened");
+    QString why;
+    return openRegularFile(file, QIODevice::ReadOnly, &why) ? QString() : why;
+}
+
+// The descriptor a name stands for when it names one of the process's own open files
+// ("/dev/stdout", "/dev/fd/3"): written to as the shell opened it, appending where it
+// was asked to, never replaced. -1 otherwise.
+int descriptorOf(const QString &name)
+{
+    if (name == QLatin1String("/dev/stdout"))
+        return 1;
+    if (name == QLatin1String("/dev/stderr"))
+        return 2;
+    for (const QLatin1String folder : {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
+        bool number = false;
+        const int fd = name.startsWith(folder) ? name.mid(folder.size()).toInt(&number) : -1;
+        if (number && fd >= 0)
+            return fd;
+    }
+    return -1;
+}
+
+// Writes `bytes` to the open descriptor `fd`; empty, or why it could not.
+QString writeToDescriptor(int fd, const QByteArray &bytes)
+{
+#ifdef Q_OS_UNIX
+    for (qint64 done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return systemError(written < 0 ? errno : EIO);
+        done += written;
+    }
+    return QString();
+#else
+    Q_UNUSED(fd)
+    Q_UNUSED(bytes)
+    return systemError(EBADF);
+#endif
 }
 
 // A report line as printed. A file may hold millions of option lines, nearly all OK:
@@ -127,7 +172,7 @@ bool rowsOfKeys(const QString &option, const QStringList &keys, std::array<bool,
     for (const QString &key : keys) {
         const int row = rowOfKey(key);
         if (row < 0) {
-            printError(QStringLiteral("%1: no option has the key '%2' (see --help)").arg(option, key));
+            printError(QStringLiteral("%1: no option has the key %2 (see --help)").arg(option, quoted(key)));
             return false;
         }
         rows[row] = true;
@@ -147,7 +192,7 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
 {
     QVector<std::pair<int, int>> values;
     for (const QString &pair : pairs) {
-        const QString what = QStringLiteral("--set ") + pair + QStringLiteral(": ");
+        const QString what = QStringLiteral("--set ") + quotedForMessage(pair) + QStringLiteral(": ");
         const int equals = pair.indexOf(QLatin1Char('='));
         if (equals < 0) {
             printError(what + QStringLiteral("KEY=VALUE expected"));
@@ -156,7 +201,7 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
         const QString key = pair.left(equals), text = pair.mid(equals + 1);
         const int row = rowOfKey(key);
         if (row < 0) {
-            printError(what + QStringLiteral("no option has the key '%1' (see --help)").arg(key));
+            printError(what + QStringLiteral("no option has the key %1 (see --help)").arg(quoted(key)));
             return std::nullopt;
         }
         const Options::OptionRow &option = Options::catalogue()[row];
@@ -164,8 +209,8 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
         if (value < 0) {
             const bool number = Options::facts(option.kind).encoding == Options::Encoding::Number && isDecimal(text);
             const QString fault = number ? QStringLiteral("out of range for") : QStringLiteral("not a value of");
-            printError(what + QStringLiteral("'%1' is %2 %3, which takes %4")
-                                  .arg(text, fault, option.keyword, acceptedValues(option.kind)));
+            printError(what + QStringLiteral("%1 is %2 %3, which takes %4")
+                                  .arg(quoted(text), fault, option.keyword, acceptedValues(option.kind)));
             return std::nullopt;
         }
         values.append({row, value});
@@ -181,7 +226,7 @@ bool readBase(const QString &name, Options::OptionStates &states)
     QFile file(name);
     const QString why = openToRead(file);
     if (!why.isEmpty()) {
-        printError(QStringLiteral("--from %1: %2").arg(name, why));
+        printError(QStringLiteral("--from %1: %2").arg(quotedForMessage(name), why));
         return false;
     }
     states = Options::defaultStates(false);
@@ -192,13 +237,13 @@ bool readBase(const QString &name, Options::OptionStates &states)
                   refused = line;
           });
     if (report.readFailed) {
-        printError(QStringLiteral("--from %1: %2").arg(name, file.errorString()));
+        printError(QStringLiteral("--from %1: %2").arg(quotedForMessage(name), file.errorString()));
         return false;
     }
     if (refused) {
         printError(QStringLiteral("--from %1:%2: the value of %3 is refused (%4 refused in all; "
                                   "'quillary-cli check' lists them); nothing written")
-                       .arg(name)
+                       .arg(quotedForMessage(name))
                        .arg(refused->lineNumber)
                        .arg(Options::catalogue()[refused->row].keyword)
                        .arg(report.refused));
@@ -222,7 +267,7 @@ Status check(const QStringList &files)
         QFile file(name);
         QString why = openToRead(file);
         if (why.isEmpty()) {
-            out.line(name + QLatin1Char(':'));
+            out.line(quotedForMessage(name) + QLatin1Char(':'));
             Options::OptionStates states = Options::defaultStates(false);
             const ConfigReader::Report report
                 = ConfigReader::readConfigFile(file, states, {}, [&out](const ConfigReader::ReportLine &line) {
@@ -236,7 +281,7 @@ Status check(const QStringList &files)
             why = file.errorString();
         }
         out.flush();   // the error after what was printed before it
-        printError(name + QStringLiteral(": ") + why);
+        printError(quotedForMessage(name) + QStringLiteral(": ") + why);
         ++unreadable;
     }
     if (files.size() > 1) {
@@ -290,11 +335,21 @@ Status generate(const Changes &changes)
         }
         return Success;
     }
+    const QString output = quotedForMessage(changes.output);
+    if (const int fd = descriptorOf(changes.output); fd >= 0) {
+        const QString why = writeToDescriptor(fd, bytes);
+        if (!why.isEmpty())
+            printError(QStringLiteral("%1: not written: %2").arg(output, why));
+        return why.isEmpty() ? Success : Failed;
+    }
     const SaveOutcome outcome = saveAtomically(changes.output, bytes);
     if (!outcome.saved) {
-        printError(QStringLiteral("%1: not written: %2%3")
-                       .arg(changes.output, outcome.error,
-                            outcome.restored ? QStringLiteral(" (the file was put back as it was)") : QString()));
+        const QString after = outcome.restored ? QStringLiteral(" (the file was put back as it was)")
+                              : outcome.backup.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" (the file could not be put back as it was: its old content is "
+                                                   "kept in %1)").arg(quotedForMessage(outcome.backup));
+        printError(QStringLiteral("%1: not written: %2%3").arg(output, outcome.error, after));
         return Failed;
     }
     return Success;

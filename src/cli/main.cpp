@@ -2,9 +2,11 @@
 // no display. QtCore only.
 #include "app/applicationidentity.h"
 #include "commands.h"
+#include "files/inplacebackup.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 
@@ -45,6 +47,24 @@ int usageError(const QString &text)
 void print(const QString &text)
 {
     std::fputs(qPrintable(text), stdout);
+}
+
+// An argument whose bytes the system's encoding cannot read as they are: its name, with
+// those bytes as \xHH, else nothing. Qt would read it with U+FFFD in their place, and
+// a file name so changed names another file, or none.
+QString unreadableArgument(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        QString shown = QStringLiteral("'");
+        for (const char c : bytes)
+            shown += c >= 0x20 && c < 0x7f && c != '\'' && c != '\\' ? QString(QLatin1Char(c))
+                                                                      : QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QLatin1Char('0'));
+        return shown + QLatin1Char('\'');
+    }
+    return QString();
 }
 
 } // namespace
@@ -88,6 +108,15 @@ int main(int argc, char *argv[])
         print(parser.helpText());
         return Cli::Success;
     }
+
+    const QString unreadable = unreadableArgument(argc, argv);
+    if (!unreadable.isEmpty()) {
+        Cli::printError(QStringLiteral("%1 is not valid in the system's encoding: such a name cannot be read "
+                                       "or written as it is; rename the file").arg(unreadable));
+        return Cli::Failed;
+    }
+    for (const QString &notice : unfinishedSaves())
+        Cli::printError(notice);
 
     QStringList arguments = parser.positionalArguments();
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();

@@ -529,6 +529,38 @@
         <source>Type to search</source>
         <translation>Type to search</translation>
     </message>
+    <message>
+        <source>%1, and the file is too large to be written in place (over 16 MiB)</source>
+        <translation>%1, and the file is too large to be written in place (over 16 MiB)</translation>
+    </message>
+    <message>
+        <source>No temporary file can be made in its folder (%1)</source>
+        <translation>No temporary file can be made in its folder (%1)</translation>
+    </message>
+    <message>
+        <source>The folder does not let it be replaced (%1)</source>
+        <translation>The folder does not let it be replaced (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made</source>
+        <translation>The folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>The old content cannot be kept in %1 (%2)</source>
+        <translation>The old content cannot be kept in %1 (%2)</translation>
+    </message>
+    <message>
+        <source>An in-place save of %1 did not finish: the file may be damaged. Its old content is kept in %2.</source>
+        <translation>An in-place save of %1 did not finish: the file may be damaged. Its old content is kept in %2.</translation>
+    </message>
+    <message>
+        <source>The name is not valid in the system&apos;s encoding</source>
+        <translation>The name is not valid in the system&apos;s encoding</translation>
+    </message>
+    <message>
+        <source>The file could not be put back as it was: its old content is kept in %1.</source>
+        <translation>The file could not be put back as it was: its old content is kept in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -529,6 +529,38 @@
         <source>Type to search</source>
         <translation>Tapez pour chercher</translation>
     </message>
+    <message>
+        <source>%1, and the file is too large to be written in place (over 16 MiB)</source>
+        <translation>%1, et le fichier est trop grand pour être écrit sur place (plus de 16 Mio)</translation>
+    </message>
+    <message>
+        <source>No temporary file can be made in its folder (%1)</source>
+        <translation>Aucun fichier temporaire ne peut être créé dans son dossier (%1)</translation>
+    </message>
+    <message>
+        <source>The folder does not let it be replaced (%1)</source>
+        <translation>Le dossier ne permet pas de le remplacer (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made</source>
+        <translation>Le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>The old content cannot be kept in %1 (%2)</source>
+        <translation>L&apos;ancien contenu ne peut pas être conservé dans %1 (%2)</translation>
+    </message>
+    <message>
+        <source>An in-place save of %1 did not finish: the file may be damaged. Its old content is kept in %2.</source>
+        <translation>Un enregistrement sur place de %1 ne s&apos;est pas terminé : le fichier est peut-être endommagé. Son ancien contenu est conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>The name is not valid in the system&apos;s encoding</source>
+        <translation>Le nom n&apos;est pas valide dans le codage du système</translation>
+    </message>
+    <message>
+        <source>The file could not be put back as it was: its old content is kept in %1.</source>
+        <translation>Le fichier n&apos;a pas pu être remis dans son état d&apos;origine : son ancien contenu est conservé dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -258,8 +258,11 @@ int valueFromText(ValueKind kind, QStringView text)
     const KindFacts &f = facts(kind);
     switch (f.encoding) {
     case Encoding::Number: {
-        // Nine digits cannot overflow, and no range needs more, leading zeros included.
+        // Leading zeros count for nothing, as in the file ("#ID:007"); nine digits after
+        // them cannot overflow, and no range needs more.
         constexpr int MaxDigits = 9;
+        while (text.size() > 1 && text.front() == QLatin1Char('0'))
+            text = text.mid(1);
         if (text.isEmpty() || text.size() > MaxDigits)
             return -1;
         int n = 0;

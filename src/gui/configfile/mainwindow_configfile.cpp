@@ -9,6 +9,9 @@
 #include "configfile/configwriter.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
+#include "files/resolvedname.h"
+
+#include <cerrno>
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -148,6 +151,9 @@ void MainWindow::writeConfigurationFile(const QString &path)
                        + QStringLiteral(": ") + outcome.error;
         if (outcome.restored)
             text += QLatin1Char('\n') + tr("The file was put back as it was before.");
+        if (!outcome.backup.isEmpty())
+            text += QLatin1Char('\n') + tr("The file could not be put back as it was: its old content is kept in %1.")
+                                           .arg(outcome.backup);
         box.setTextFormat(Qt::PlainText);
         box.setText(text);
         box.setIcon(QMessageBox::Warning);
@@ -215,22 +221,27 @@ void MainWindow::readConfigurationFile(const QString &path)
     box.setWindowTitle(tr("Import Configuration File"));
     const QString cannotOpen = tr("The specified configuration file cannot be opened!");
     QFile file(path);
-    if (!file.exists()) {
+    const ResolvedName name = resolveName(path);
+    QString why;
+    if (name.error == ENOENT || (!name.refused() && !name.exists)) {
         box.setText(tr("The specified configuration file does not exist!"));
         box.setIcon(QMessageBox::Warning);
-    } else if (!openRegularFile(file, QIODevice::ReadOnly)) {
-        box.setText(cannotOpen);
+    } else if (!openRegularFile(file, QIODevice::ReadOnly, &why)) {
+        box.setTextFormat(Qt::PlainText);   // the system's reason, as it is
+        box.setText(cannotOpen + QLatin1Char('\n') + why);
         box.setIcon(QMessageBox::Warning);
     } else {
         // The rows the file does not name end up unticked at their default; a
         // cancelled import, or one whose reading failed midway, leaves them all as they were.
         Options::OptionStates states = Options::defaultStates(false);
         const ConfigReader::Report report = readWithProgress(file, states, this);
+        const QString readError = file.errorString();
         file.close();
         if (report.stopped)
             return;
         if (report.readFailed) {
-            box.setText(cannotOpen);
+            box.setTextFormat(Qt::PlainText);
+            box.setText(cannotOpen + QLatin1Char('\n') + readError);
             box.setIcon(QMessageBox::Warning);
         } else {
             setOptionStates(states);
