@@ -27,6 +27,7 @@ struct LineSource::Decoder {
     {
     }
     QString convert(const char *bytes, qint64 size) { return decoder.decode(QByteArrayView(bytes, size)); }
+    bool invalid() const { return decoder.hasError(); }
     QStringDecoder decoder;
 #else
     static constexpr int Utf8Mib = 106;
@@ -39,6 +40,7 @@ struct LineSource::Decoder {
     {
     }
     QString convert(const char *bytes, qint64 size) { return decoder->toUnicode(bytes, int(size)); }
+    bool invalid() const { return decoder->hasFailure(); }
     std::unique_ptr<QTextDecoder> decoder;
 #endif
     const bool utf8;
@@ -133,6 +135,7 @@ bool LineSource::decodeMore()
         // Carriage returns are dropped wherever they stand, as a text-mode read of a
         // UTF-8 file always did; only after decoding, so that UTF-16 stays in step.
         m_text = m_decoder->decode(m_chunk.constData(), length).remove(QLatin1Char('\r'));
+        m_notText = m_notText || m_decoder->invalid() || m_text.contains(QChar(QChar::Null));
         m_held -= length;
         std::memmove(m_chunk.data(), m_chunk.constData() + length, size_t(m_held));
     }
