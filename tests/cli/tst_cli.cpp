@@ -1,6 +1,7 @@
 // quillary-cli as scripts run it: exit status, output and file left, against the window's reader and writer.
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
+#include "configfile/importreport.h"
 #include "support/testapp.h"
 #include "support/testdata.h"
 
@@ -21,37 +22,61 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("printed");   // on standard output and error, as they come
         QTest::addColumn<QByteArray>("written");   // in out.txt afterwards, which held oldFile
-        // Option lines of every kind of value, read leniently, and lines that are skipped.
-        writeFile("every.txt", "# PLX7\n\n  #ID:5 \r\n#VOLUME:100\n#POWER:1\n#RS_MONITORING:3\n#BOOT:7\n#INPUT01:PLAYER\n"
-                               "#INPUT03:FOLDER999\n#BUTTON2:RS999\n#BAUDRATE:38400bps\n#INPUT16:PLAY\n#id:9\n");
-        writeFile("ok.txt", "#ID:5\n");
-        writeFile("bad.txt", "#ID:5\n\n#VOLUME:99\n");
-        const QByteArray okReport = "ok.txt:\n#ID:--------------------------> OK\nNo option line refused, 1 in all\n";
-        QFile every(m_dir.filePath("every.txt"));
-        Options::OptionStates states = Options::defaultStates(false);   // as the window imports it
-        QVERIFY(every.open(QIODevice::ReadOnly) && ConfigReader::readConfigFile(every, states).refused == 0);
-        const QStringList generate{"generate", "-o", "out.txt"};
-        const auto row = [](const char *name, const QStringList &arguments, int status, const QByteArray &printed,
+        const auto row = [](const QString &name, const QStringList &arguments, int status, const QString &printed,
                             const QByteArray &written = oldFile) {
-            QTest::newRow(name) << arguments << status << printed << written;
+            QTest::newRow(qPrintable(name)) << arguments << status << printed.toUtf8() << written;
         };
-        row("check, all OK", {"check", "ok.txt"}, Success, okReport);
-        row("check, refused line", {"check", "bad.txt"}, Refused, "bad.txt:\n#ID:--------------------------> OK\n"
-            "#VOLUME:----------------------> ERROR Line(3)\n1 of 2 option lines refused\n");
-        row("check, unreadable file", {"check", "gone.txt", "ok.txt"}, Failed, "quillary-cli: gone.txt: no such file\n"
-            + okReport + "2 files: 1 without a refused line, 0 with refused lines, 1 unreadable\n");
+        // Every file of the table, checked in full (report lines, each note after its line, the summary), then
+        // quietly (the notes alone) and leniently (warnings alone pass).
+        for (const VerdictCase &file : verdictCases()) {
+            writeFile(file.name, file.file);
+            QString full = file.name + ":\n", quiet;
+            for (const QString &said : file.said) {
+                const bool note = !said.startsWith('#');
+                const QString text = note ? file.name + ':' + QString(said).replace(QRegularExpression("^-:"), "") : said;
+                full += text + '\n';
+                quiet += note ? text + '\n' : "";
+            }
+            const bool notText = file.summary == "not text", refused = !file.lines().filter("ERROR").isEmpty();
+            const QString why = "quillary-cli: " + file.name + ": " + ConfigReader::notTextMessage() + '\n';
+            row("check, " + file.name, {"check", file.name}, notText ? Failed : file.notes().isEmpty() ? Success : Refused,
+                notText ? full + why : full + file.summary + '\n');
+            row("check quietly, leniently, " + file.name, {"check", "--quiet", "--lenient", file.name},
+                notText ? Failed : refused ? Refused : Success, notText ? why : quiet);
+        }
+        row("check, unreadable file", {"check", "gone.txt", "clean"}, Failed, "quillary-cli: gone.txt: no such file\n"
+            "clean:\n" + verdictCases().first().lines().join('\n') + "\nOption lines: 6, refused: 0, warnings: 0\n"
+            "2 files: 1 clean, 0 with refused lines, 0 with warnings only, 1 unreadable or not text\n");
+        row("check, as JSON", {"check", "--format=json", "repeated", "empty"}, Refused,
+            R"({"file":"repeated","key":"#VOLUME","kind":"refused","line":5,"message":"#VOLUME: '99' is outside 0 to 64; )"
+            R"(the row keeps 10","read":"99","value":"99","verdict":"error"})" "\n"
+            R"({"count":6,"file":"repeated","key":"#ID","kind":"repeated","line":8,"message":"#ID is given on 6 lines )"
+            R"((1, 3, 4, 6, ..., 8): the last, line 8, is taken","taken":8,"verdict":"warning"})" "\n"
+            R"({"count":2,"file":"repeated","key":"#VOLUME","kind":"repeated","line":5,"message":"#VOLUME is given on 2 )"
+            R"(lines (2, 5): line 2 is taken, the later ones are refused","taken":2,"verdict":"warning"})" "\n"
+            R"({"file":"empty","kind":"no-option-line","line":null,"message":"The file holds no option line; nothing )"
+            R"(is taken from it.","verdict":"warning"})" "\n");
+        const QStringList generate{"generate", "-o", "out.txt"};
         row("start-up state changed, to stdout", {"generate", "--only", "ID,input03,POWER", "--unset", "#power", "--set",
             "#Input03=RS500", "-o", "-"}, Success, "#ID:001\r\n#INPUT03:RS500\r\n");
-        row("from every kind of line", generate + QStringList{"--from", "every.txt"}, Success, "",
+        // A base file read otherwise than it says is taken only leniently, as the window would import it.
+        QFile cut(m_dir.filePath("cut and dropped"));
+        Options::OptionStates states = Options::defaultStates(false);
+        QVERIFY(cut.open(QIODevice::ReadOnly) && ConfigReader::readConfigFile(cut, states).refused == 0);
+        row("from cut values, leniently", generate + QStringList{"--lenient", "--from", "cut and dropped"}, Success, "",
             ConfigWriter::fileContents(states));
+        row("from misspelt keys", generate + QStringList{"--from", "misspelt keys"}, Failed, "quillary-cli: --from "
+            "misspelt keys:1: '#VOLUM:' is not an option; did you mean #VOLUME? (0 refused, 9 warnings in all; 'quillary-cli "
+            "check' lists them, --lenient takes the file as it reads); nothing written\n");
+        row("from a refused line, leniently", generate + QStringList{"--from", "refused", "--lenient"}, Failed,
+            "quillary-cli: --from refused:1: #ID: '200' is outside 1 to 127; the row keeps 1 (6 refused, 1 warnings in all; "
+            "'quillary-cli check' lists them); nothing written\n");
         row("bad key", generate + QStringList{"--set", "TEMPO=3"}, Failed,
             "quillary-cli: --set TEMPO=3: no option has the key 'TEMPO' (see --help)\n");
         row("bad value", generate + QStringList{"--set", "baudrate=115200"}, Failed, "quillary-cli: --set baudrate=115200: "
             "'115200' is not a value of #BAUDRATE, which takes 9600, 19200, 38400\n");
         row("out of range", generate + QStringList{"--set", "VOLUME=65"}, Failed,
             "quillary-cli: --set VOLUME=65: '65' is out of range for #VOLUME, which takes 0 to 64\n");
-        row("from a refused line", generate + QStringList{"--from", "bad.txt"}, Failed, "quillary-cli: --from bad.txt:3: "
-            "the value of #VOLUME is refused (1 refused in all; 'quillary-cli check' lists them); nothing written\n");
         row("write fails", QStringList{"ulimit"} + generate, Failed, "quillary-cli: out.txt: not written: File too large\n");
     }
 
