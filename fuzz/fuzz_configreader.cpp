@@ -5,9 +5,16 @@
 //    cut to the kept length;
 //  - the same holds when the device hands out 1 to 16 bytes per read (sizes taken
 //    from the input), so that lines, characters and line ends fall across reads;
-//  - every value those lines hand to the window is one its editor can hold.
+//  - both readings find the bytes to be text, or not, as a plain decoding does;
+//  - every value those lines hand to the window is one its editor can hold;
+//  - every reason or warning names a real line of the input, one that says what the
+//    note says it does (the misspelt key, the value, the option given again);
+//  - the rows read from a file without a refused line or a warning are written to a
+//    file that reads back to the same rows, again without either.
 // The token lookup is checked once for all 2007 tokens by the option tests.
 #include "configfile/configreader.h"
+#include "configfile/configwriter.h"
+#include "configfile/keyhint.h"
 
 #include <QBuffer>
 #if QT_VERSION_MAJOR >= 6
@@ -36,20 +43,24 @@ QString kept(const QString &line)
     return line.trimmed().left(ConfigReader::KeptLineLength).trimmed();
 }
 
-QStringList wholeLines(const QByteArray &bytes)
+// The lines of the bytes decoded in one piece; `text` tells whether they are text.
+QStringList wholeLines(const QByteArray &bytes, bool &text)
 {
 #if QT_VERSION_MAJOR >= 6
     QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8),
                            QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
+    QString decoded = decoder.decode(bytes);
+    text = !decoder.hasError();
 #else
     QTextCodec *codec = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForMib(106));
     const std::unique_ptr<QTextDecoder> decoder(codec->makeDecoder(QTextCodec::IgnoreHeader));
-    QString text = decoder->toUnicode(bytes);
+    QString decoded = decoder->toUnicode(bytes);
+    text = !decoder->hasFailure();
 #endif
-    if (text.startsWith(QChar(QChar::ByteOrderMark)))
-        text.remove(0, 1);
-    QStringList lines = text.remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    text = text && !decoded.contains(QChar(QChar::Null));
+    if (decoded.startsWith(QChar(QChar::ByteOrderMark)))
+        decoded.remove(0, 1);
+    QStringList lines = decoded.remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
     if (lines.constLast().isEmpty())
         lines.removeLast();   // the end of the last line, not an empty line after it
     for (QString &line : lines)
@@ -81,14 +92,50 @@ private:
     qint64 m_at = 0;
 };
 
-void requireLines(QIODevice &device, const QStringList &expected)
+void requireLines(QIODevice &device, const QStringList &expected, bool text)
 {
     ConfigReader::LineSource source(device);
     QString line;
     int count = 0;
     while (source.next(line))
         require(count < expected.size() && kept(line) == expected[count++]);
-    require(count == expected.size());
+    require(count == expected.size() && source.notText() == !text);
+}
+
+// The note names a line of `lines` that says what the note says it does.
+void requireRealLine(const ConfigReader::Note &note, const QStringList &lines, qint64 optionLines)
+{
+    using Note = ConfigReader::Note;
+    if (note.kind == Note::NoOptionLine) {
+        require(note.lineNumber == 0 && optionLines == 0);
+        return;
+    }
+    require(note.lineNumber >= 1 && note.lineNumber <= lines.size());
+    const QString &line = lines[int(note.lineNumber - 1)];
+    switch (note.kind) {
+    case Note::NotAnOption:
+        require(ConfigReader::optionShapedKey(line) == note.written);
+        break;
+    case Note::Refused:
+    case Note::ReadAs:
+        require(line == ConfigReader::keyOf(note.row) + note.written);
+        break;
+    case Note::Repeated:
+        require(note.count >= 2 && line.startsWith(ConfigReader::keyOf(note.row)));
+        for (qint64 i = 0; i < qMin(note.count, qint64(ConfigReader::ListedLines)); ++i)
+            require(lines.value(int(note.lines[size_t(i)] - 1)).startsWith(ConfigReader::keyOf(note.row)));
+        break;
+    default:
+        require(false);
+    }
+}
+
+ConfigReader::Report readBytes(QByteArray bytes, Options::OptionStates &states)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    states = Options::defaultStates(false);
+    return ConfigReader::readConfigFile(buffer, states);
 }
 
 } // namespace
@@ -96,23 +143,30 @@ void requireLines(QIODevice &device, const QStringList &expected)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    const QStringList expected = wholeLines(bytes);
+    bool text = true;
+    const QStringList expected = wholeLines(bytes, text);
 
     QByteArray copy = bytes;
     QBuffer whole(&copy);
     whole.open(QIODevice::ReadOnly);
-    requireLines(whole, expected);
+    requireLines(whole, expected, text);
     ShortReads pieces(bytes);
-    requireLines(pieces, expected);
+    requireLines(pieces, expected, text);
+    if (!text)
+        return 0;   // not read on: nothing of it is taken
 
-    Options::OptionStates states = Options::defaultStates(false);
-    ConfigReader::Report report;
-    qint64 lineNumber = 0;
-    for (const QString &line : expected)
-        ConfigReader::applyLine(line, ++lineNumber, states, report);
+    Options::OptionStates states;
+    const ConfigReader::Report report = readBytes(bytes, states);
     for (int r = 0; r < Options::OptionCount; ++r) {
         const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
         require(states[r].value >= facts.minimum && states[r].value <= facts.maximum);
+    }
+    for (const ConfigReader::Note &note : report.notes)
+        requireRealLine(note, expected, report.optionLines);
+    if (report.refused == 0 && report.warnings == 0) {
+        Options::OptionStates again;
+        const ConfigReader::Report reread = readBytes(ConfigWriter::fileContents(states), again);
+        require(reread.refused == 0 && reread.warnings == 0 && again == states);
     }
     return 0;
 }
