@@ -209,7 +209,7 @@ bool readBase(const QString &name, bool lenient, Options::OptionStates &states)
     }
     if (first) {
         printError(QStringLiteral("--from ") + notePlace(name, *first) + ConfigReader::noteText(*first)
-                   + QStringLiteral(" (%1 refused, %2 warnings in all; 'quillary-cli check' lists them%3); nothing written")
+                   + QStringLiteral(" (refused: %1, warnings: %2; 'quillary-cli check' lists them%3); nothing written")
                          .arg(report.refused)
                          .arg(report.warnings)
                          .arg(first->isError() ? QString() : QStringLiteral(", --lenient takes the file as it reads")));

@@ -51,9 +51,9 @@ private slots:
             R"({"file":"repeated","key":"#VOLUME","kind":"refused","line":5,"message":"#VOLUME: '99' is outside 0 to 64; )"
             R"(the row keeps 10","read":"99","value":"99","verdict":"error"})" "\n"
             R"({"count":6,"file":"repeated","key":"#ID","kind":"repeated","line":8,"message":"#ID is given on 6 lines )"
-            R"((1, 3, 4, 6, ..., 8): the last, line 8, is taken","taken":8,"verdict":"warning"})" "\n"
+            R"((2, 3, 4, 6, ..., 8): the last, line 8, is taken","taken":8,"verdict":"warning"})" "\n"
             R"({"count":2,"file":"repeated","key":"#VOLUME","kind":"repeated","line":5,"message":"#VOLUME is given on 2 )"
-            R"(lines (2, 5): line 2 is taken, the later ones are refused","taken":2,"verdict":"warning"})" "\n"
+            R"(lines (1, 5): line 1 is taken, the later ones are refused","taken":1,"verdict":"warning"})" "\n"
             R"({"file":"empty","kind":"no-option-line","line":null,"message":"The file holds no option line; nothing )"
             R"(is taken from it.","verdict":"warning"})" "\n");
         const QStringList generate{"generate", "-o", "out.txt"};
@@ -66,10 +66,10 @@ private slots:
         row("from cut values, leniently", generate + QStringList{"--lenient", "--from", "cut and dropped"}, Success, "",
             ConfigWriter::fileContents(states));
         row("from misspelt keys", generate + QStringList{"--from", "misspelt keys"}, Failed, "quillary-cli: --from "
-            "misspelt keys:1: '#VOLUM:' is not an option; did you mean #VOLUME? (0 refused, 9 warnings in all; 'quillary-cli "
+            "misspelt keys:1: '#VOLUM:' is not an option; did you mean #VOLUME? (refused: 0, warnings: 12; 'quillary-cli "
             "check' lists them, --lenient takes the file as it reads); nothing written\n");
         row("from a refused line, leniently", generate + QStringList{"--from", "refused", "--lenient"}, Failed,
-            "quillary-cli: --from refused:1: #ID: '200' is outside 1 to 127; the row keeps 1 (6 refused, 1 warnings in all; "
+            "quillary-cli: --from refused:1: #ID: '200' is outside 1 to 127; the row keeps 1 (refused: 7, warnings: 1; "
             "'quillary-cli check' lists them); nothing written\n");
         row("bad key", generate + QStringList{"--set", "TEMPO=3"}, Failed,
             "quillary-cli: --set TEMPO=3: no option has the key 'TEMPO' (see --help)\n");

@@ -226,23 +226,29 @@ private slots:
         }
     }
 
-    // The report keeps only its first lines for display, yet counts every line, and every line is heard as it is
-    // made: the command-line check prints them all.
+    // The report keeps only its first lines and notes for display, yet counts them all and says how many more there
+    // were, and every one is heard as it is made: the command-line check prints them all.
     void reportKeepsFirstLinesHearsAll()
     {
-        QByteArray file = QByteArray("#ID:5\n").repeated(ConfigReader::MaxReportLines) + "#ID:500\n";
+        const int most = ConfigReader::MaxReportLines;
+        QByteArray file = QByteArray("#ID:5\n").repeated(most) + "#ID:500\n" + QByteArray("#IDX:5\n").repeated(most - 1);
         QBuffer buffer(&file);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         Options::OptionStates states = Options::defaultStates(false);
         QList<qint64> heard;
-        const ConfigReader::Report report = ConfigReader::readConfigFile(
-            buffer, states, {}, {[&](const ConfigReader::ReportLine &line) { heard << line.lineNumber; }, {}});
-        QCOMPARE(report.lines.size(), ConfigReader::MaxReportLines);
-        QCOMPARE(report.lines.last().lineNumber, qint64(ConfigReader::MaxReportLines));
-        QCOMPARE(report.optionLines, ConfigReader::MaxReportLines + 1);
-        QCOMPARE(report.refused, 1);
-        QCOMPARE(heard.size(), ConfigReader::MaxReportLines + 1);
-        QCOMPARE(heard.last(), ConfigReader::MaxReportLines + 1);
+        qint64 notes = 0;
+        const ConfigReader::Report report = ConfigReader::readConfigFile(buffer, states, {},
+            {[&](const ConfigReader::ReportLine &line) { heard << line.lineNumber; }, [&](const auto &) { ++notes; }});
+        QCOMPARE(report.lines.size(), most);
+        QCOMPARE(report.lines.last().lineNumber, qint64(most));
+        QCOMPARE(report.optionLines, most + 1);
+        QCOMPARE(report.refused + report.warnings, notes);
+        QCOMPARE(report.notes.size(), most);
+        QCOMPARE(notes, most + 1);   // refused, 9999 keys that are none, #ID given again
+        QCOMPARE(heard.size(), most + 1);
+        QCOMPARE(heard.last(), most + 1);
+        QVERIFY(ConfigReader::reportLinesText(report).endsWith("\n1 more report lines are not shown.\n"));
+        QVERIFY(ConfigReader::notesText(report).endsWith("\n1 more reasons and warnings are not shown.\n"));
     }
 
     // Only the start of a line can matter: a 64 MB line must not be held in memory.

@@ -17,8 +17,8 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-// A keyword split into its stem and the number at its end: "#INPUT07" is "#INPUT" and 7.
-// -1: no number; -2: a number too long to be any option's.
+// A keyword split into its stem and the number at its end: "#INPUT07" is "#INPUT" and 7;
+// -1 without a number. A number too long for an int reads as 0, which no option has.
 struct Numbered {
     QStringView stem;
     int number = -1;
@@ -29,11 +29,8 @@ Numbered splitNumber(QStringView keyword)
     qsizetype end = keyword.size();
     while (end > 0 && keyword[end - 1].isDigit())
         --end;
-    constexpr int LongestNumber = 4;
     const QStringView digits = keyword.mid(end);
-    if (digits.isEmpty())
-        return {keyword, -1};
-    return {keyword.left(end), digits.size() > LongestNumber ? -2 : digits.toString().toInt()};
+    return {keyword.left(end), digits.isEmpty() ? -1 : digits.toString().toInt()};
 }
 
 // The options that differ only in their number: the inputs, the buttons. Rows first to
