@@ -50,12 +50,11 @@ const KeyTable &keyTable()
 // with the only colon in it, so a line begins with a key exactly when its text up to
 // its first colon is that key. Every line of a file comes here: the colon is looked
 // for only where a key can end.
-int rowOfKey(QStringView line)
+int rowOfKey(QStringView line, const KeyTable &table)
 {
     qsizetype start = 0;
     while (start < line.size() && line[start].isSpace())
         ++start;
-    const KeyTable &table = keyTable();
     const QStringView head = line.mid(start, table.longest);
     qsizetype colon = 0;
     while (colon < head.size() && head[colon] != QLatin1Char(':'))
@@ -142,7 +141,8 @@ QString digitsIn(QStringView field)
 std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states,
                                     Report &report, const Listener &listener)
 {
-    const int row = rowOfKey(line);
+    const KeyTable &table = keyTable();
+    const int row = rowOfKey(line, table);
     if (row < 0) {
         if (std::optional<Note> note = keyNote(line, lineNumber))
             addNote(std::move(*note), report, listener);
@@ -151,7 +151,7 @@ std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Opti
     const Options::ValueKind kind = Options::catalogue()[row].kind;
     const Options::KindFacts &facts = Options::facts(kind);
     // The value as the line has it: everything after the key, white space around the line dropped.
-    const QStringView written = QStringView(line).trimmed().mid(keyTable().keys[row].size());
+    const QStringView written = QStringView(line).trimmed().mid(table.keys[row].size());
     quint32 parsed = NoValue;
     // Whether the value reads as just what it says: as a token, the token alone; as a
     // number, its field holds only digits and nothing follows it.
