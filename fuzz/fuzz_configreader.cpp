@@ -8,9 +8,16 @@
 //    large file crosses those of the usual 64 KiB;
 //  - the same holds when the device hands out 1 to 16 bytes per read (sizes taken
 //    from the input), so that lines, characters and line ends fall across reads;
-//  - every value those lines hand to the window is one its editor can hold.
+//  - both readings find the bytes to be text, or not, as a plain decoding does;
+//  - every value those lines hand to the window is one its editor can hold;
+//  - every reason or warning names a real line of the input, one that says what the
+//    note says it does (the misspelt key, the value, the option given again);
+//  - the rows read from a file without a refused line or a warning are written to a
+//    file that reads back to the same rows, again without either.
 // The token lookup is checked once for all 2007 tokens by the option tests.
 #include "configfile/configreader.h"
+#include "configfile/configwriter.h"
+#include "configfile/keyhint.h"
 
 #include <QBuffer>
 #if QT_VERSION_MAJOR >= 6
@@ -54,18 +61,23 @@ Lines splitLines(const QString &text)
     return lines;
 }
 
-// `text` receives the decoded input; the lines point into it.
-Lines wholeLines(const QByteArray &bytes, QString &text)
+// `text` receives the decoded input, the lines point into it; `isText` tells whether it is
+// text: no NUL character, and in UTF-16 or UTF-32 no sequence that does not decode.
+Lines wholeLines(const QByteArray &bytes, QString &text, bool &isText)
 {
 #if QT_VERSION_MAJOR >= 6
     QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8),
                            QStringConverter::Flag::ConvertInitialBom);
     text = decoder.decode(bytes);
+    const bool wide = decoder.hasError() && QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8)
+                                                != QStringConverter::Utf8;
 #else
     QTextCodec *codec = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForMib(106));
     const std::unique_ptr<QTextDecoder> decoder(codec->makeDecoder(QTextCodec::IgnoreHeader));
     text = decoder->toUnicode(bytes);
+    const bool wide = decoder->hasFailure() && codec->mibEnum() != 106;
 #endif
+    isText = !wide && !text.contains(QChar(QChar::Null));
     if (text.startsWith(QChar(QChar::ByteOrderMark)))
         text.remove(0, 1);
     // Not with a regular expression: it finds nothing in text that is not valid UTF-16.
@@ -111,19 +123,51 @@ private:
     qint64 m_at = 0;
 };
 
-// Each line the reader gives is applied to `states`, when given.
-void requireLines(QIODevice &device, const Lines &expected, Options::OptionStates *states = nullptr)
+void requireLines(QIODevice &device, const Lines &expected, bool isText)
 {
     ConfigReader::LineSource source(device);
-    ConfigReader::Report report;
     QString line;
     int count = 0;
     while (source.next(line)) {
         require(count < expected.size() && kept(line) == expected[count++]);
-        if (states)
-            ConfigReader::applyLine(line, count, *states, report);
     }
-    require(count == expected.size());
+    require(count == expected.size() && source.notText() == !isText);
+}
+
+// The note names a line of `lines` that says what the note says it does.
+void requireRealLine(const ConfigReader::Note &note, const Lines &lines, qint64 optionLines)
+{
+    using Note = ConfigReader::Note;
+    if (note.kind == Note::NoOptionLine) {
+        require(note.lineNumber == 0 && optionLines == 0);
+        return;
+    }
+    require(note.lineNumber >= 1 && note.lineNumber <= lines.size());
+    const QStringView line = lines[int(note.lineNumber - 1)];
+    switch (note.kind) {
+    case Note::NotAnOption:
+        require(ConfigReader::optionShapedKey(line) == note.written);
+        break;
+    case Note::Refused:
+    case Note::ReadAs:
+        require(line == ConfigReader::keyOf(note.row) + note.written);
+        break;
+    case Note::Repeated:
+        require(note.count >= 2 && line.startsWith(ConfigReader::keyOf(note.row)));
+        for (qint64 i = 0; i < qMin(note.count, qint64(ConfigReader::ListedLines)); ++i)
+            require(lines.value(int(note.lines[size_t(i)] - 1)).startsWith(ConfigReader::keyOf(note.row)));
+        break;
+    default:
+        require(false);
+    }
+}
+
+ConfigReader::Report readBytes(QByteArray bytes, Options::OptionStates &states)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    states = Options::defaultStates(false);
+    return ConfigReader::readConfigFile(buffer, states);
 }
 
 } // namespace
@@ -132,20 +176,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     QString text;
-    const Lines expected = wholeLines(bytes, text);
+    bool isText = true;
+    const Lines expected = wholeLines(bytes, text, isText);
     // Some 30 to 60 pieces to an input, whatever its size.
     ConfigReader::setPieceSize(4 + (size > 0 ? data[size - 1] & 31 : 0) + qint64(size / 64));
 
     QByteArray copy = bytes;
     QBuffer whole(&copy);
     whole.open(QIODevice::ReadOnly);
-    Options::OptionStates states = Options::defaultStates(false);
-    requireLines(whole, expected, &states);
+    requireLines(whole, expected, isText);
     ShortReads pieces(bytes);
-    requireLines(pieces, expected);
+    requireLines(pieces, expected, isText);
+    if (!isText)
+        return 0;   // not read on: nothing of it is taken
+
+    Options::OptionStates states;
+    const ConfigReader::Report report = readBytes(bytes, states);
     for (int r = 0; r < Options::OptionCount; ++r) {
         const Options::KindFacts &facts = Options::facts(Options::catalogue()[r].kind);
         require(states[r].value >= facts.minimum && states[r].value <= facts.maximum);
+    }
+    for (const ConfigReader::Note &note : report.notes)
+        requireRealLine(note, expected, report.optionLines);
+    if (report.refused == 0 && report.warnings == 0) {
+        Options::OptionStates again;
+        const ConfigReader::Report reread = readBytes(ConfigWriter::fileContents(states), again);
+        require(reread.refused == 0 && reread.warnings == 0 && again == states);
     }
     return 0;
 }

@@ -28,6 +28,97 @@
     </message>
 </context>
 <context>
+    <name>ImportReport</name>
+    <message>
+        <source>no value; it takes %1</source>
+        <translation>no value; it takes %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not one of %2</source>
+        <translation>&apos;%1&apos; is not one of %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number in &apos;%2&apos;, the part of it that is read; it takes %3</source>
+        <translation>&apos;%1&apos; holds no number in &apos;%2&apos;, the part of it that is read; it takes %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number; it takes %2</source>
+        <translation>&apos;%1&apos; holds no number; it takes %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, not one of %3</source>
+        <translation>&apos;%1&apos; reads as %2, not one of %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside %2</source>
+        <translation>&apos;%1&apos; is outside %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, outside %3</source>
+        <translation>&apos;%1&apos; reads as %2, outside %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; the row keeps %3</source>
+        <translation>%1: %2; the row keeps %3</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): the last, line %4, is taken</source>
+        <translation>%1 is given on %2 lines (%3): the last, line %4, is taken</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): line %4 is taken, the later ones are refused</source>
+        <translation>%1 is given on %2 lines (%3): line %4 is taken, the later ones are refused</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3), all refused</source>
+        <translation>%1 is given on %2 lines (%3), all refused</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; those of its kind are %2 to %3</source>
+        <translation>&apos;%1&apos; is not an option; those of its kind are %2 to %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; did you mean %2?</source>
+        <translation>&apos;%1&apos; is not an option; did you mean %2?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option</source>
+        <translation>&apos;%1&apos; is not an option</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; read as %3</source>
+        <translation>%1: &apos;%2&apos; read as %3</translation>
+    </message>
+    <message>
+        <source>The file holds no option line; nothing is taken from it.</source>
+        <translation>The file holds no option line; nothing is taken from it.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Reasons and warnings:</source>
+        <translation>Reasons and warnings:</translation>
+    </message>
+    <message>
+        <source>%1 more reasons and warnings are not shown.</source>
+        <translation>%1 more reasons and warnings are not shown.</translation>
+    </message>
+    <message>
+        <source>No option line found, warnings: %1</source>
+        <translation>No option line found, warnings: %1</translation>
+    </message>
+    <message>
+        <source>Option lines: %1, refused: %2, warnings: %3</source>
+        <translation>Option lines: %1, refused: %2, warnings: %3</translation>
+    </message>
+    <message>
+        <source>not a text file: it holds NUL bytes, or UTF-16 or UTF-32 that does not decode</source>
+        <translation>not a text file: it holds NUL bytes, or UTF-16 or UTF-32 that does not decode</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ID:</source>
@@ -386,10 +477,6 @@
         <translation>The specified configuration file cannot be opened!</translation>
     </message>
     <message>
-        <source>Import configuration file done!</source>
-        <translation>Import configuration file done!</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -414,18 +501,6 @@
         <translation>( write here your question... )</translation>
     </message>
     <message>
-        <source>No option line found</source>
-        <translation>No option line found</translation>
-    </message>
-    <message>
-        <source>No option line refused, %1 in all</source>
-        <translation>No option line refused, %1 in all</translation>
-    </message>
-    <message>
-        <source>%1 of %2 option lines refused</source>
-        <translation>%1 of %2 option lines refused</translation>
-    </message>
-    <message>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
@@ -436,10 +511,6 @@
     <message>
         <source>Do you want to save your changes?</source>
         <translation>Do you want to save your changes?</translation>
-    </message>
-    <message>
-        <source>Line %1: value refused</source>
-        <translation>Line %1: value refused</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -560,6 +631,18 @@
     <message>
         <source>The file could not be put back as it was: its old content is kept in %1.</source>
         <translation>The file could not be put back as it was: its old content is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Last import &amp;report</source>
+        <translation>Last import &amp;report</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be imported: %1.</source>
+        <translation>The specified configuration file cannot be imported: %1.</translation>
     </message>
 </context>
 <context>
@@ -785,6 +868,17 @@
     <message>
         <source>Default: %1.</source>
         <translation>Default: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Import Configuration File</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation>Import configuration file done!</translation>
     </message>
 </context>
 </TS>

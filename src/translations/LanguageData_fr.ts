@@ -28,6 +28,97 @@
     </message>
 </context>
 <context>
+    <name>ImportReport</name>
+    <message>
+        <source>no value; it takes %1</source>
+        <translation>aucune valeur ; l&apos;option prend %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not one of %2</source>
+        <translation>« %1 » n&apos;est pas l&apos;une des valeurs %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number in &apos;%2&apos;, the part of it that is read; it takes %3</source>
+        <translation>« %1 » n&apos;a pas de nombre dans « %2 », la partie qui en est lue ; l&apos;option prend %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number; it takes %2</source>
+        <translation>« %1 » n&apos;a pas de nombre ; l&apos;option prend %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, not one of %3</source>
+        <translation>« %1 » se lit %2, qui n&apos;est pas l&apos;une des valeurs %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside %2</source>
+        <translation>« %1 » est hors de %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, outside %3</source>
+        <translation>« %1 » se lit %2, hors de %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; the row keeps %3</source>
+        <translation>%1 : %2 ; l&apos;option garde %3</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): the last, line %4, is taken</source>
+        <translation>%1 figure sur %2 lignes (%3) : la dernière, ligne %4, est prise</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): line %4 is taken, the later ones are refused</source>
+        <translation>%1 figure sur %2 lignes (%3) : la ligne %4 est prise, les suivantes sont refusées</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3), all refused</source>
+        <translation>%1 figure sur %2 lignes (%3), toutes refusées</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; those of its kind are %2 to %3</source>
+        <translation>« %1 » n&apos;est pas une option ; celles de ce genre vont de %2 à %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; did you mean %2?</source>
+        <translation>« %1 » n&apos;est pas une option ; vouliez-vous dire %2 ?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option</source>
+        <translation>« %1 » n&apos;est pas une option</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; read as %3</source>
+        <translation>%1 : « %2 » lu comme %3</translation>
+    </message>
+    <message>
+        <source>The file holds no option line; nothing is taken from it.</source>
+        <translation>Le fichier ne contient aucune ligne d&apos;option ; rien n&apos;en est pris.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Reasons and warnings:</source>
+        <translation>Raisons et avertissements :</translation>
+    </message>
+    <message>
+        <source>%1 more reasons and warnings are not shown.</source>
+        <translation>%1 autres raisons et avertissements ne sont pas affichés.</translation>
+    </message>
+    <message>
+        <source>No option line found, warnings: %1</source>
+        <translation>Aucune ligne d&apos;option trouvée, avertissements : %1</translation>
+    </message>
+    <message>
+        <source>Option lines: %1, refused: %2, warnings: %3</source>
+        <translation>Lignes d&apos;option : %1, refusées : %2, avertissements : %3</translation>
+    </message>
+    <message>
+        <source>not a text file: it holds NUL bytes, or UTF-16 or UTF-32 that does not decode</source>
+        <translation>ce n&apos;est pas un fichier texte : il contient des octets nuls, ou de l&apos;UTF-16 ou de l&apos;UTF-32 qui ne se décode pas</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ID:</source>
@@ -386,10 +477,6 @@
         <translation>Le fichier de configuration indiqué ne peut pas être ouvert !</translation>
     </message>
     <message>
-        <source>Import configuration file done!</source>
-        <translation>Fichier de configuration importé !</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -414,18 +501,6 @@
         <translation>( écrivez votre question ici... )</translation>
     </message>
     <message>
-        <source>No option line found</source>
-        <translation>Aucune ligne d&apos;option trouvée</translation>
-    </message>
-    <message>
-        <source>No option line refused, %1 in all</source>
-        <translation>Aucune ligne d&apos;option refusée, %1 au total</translation>
-    </message>
-    <message>
-        <source>%1 of %2 option lines refused</source>
-        <translation>Lignes d&apos;option refusées : %1 sur %2</translation>
-    </message>
-    <message>
         <source>Saved to %1</source>
         <translation>Enregistré dans %1</translation>
     </message>
@@ -436,10 +511,6 @@
     <message>
         <source>Do you want to save your changes?</source>
         <translation>Voulez-vous enregistrer vos modifications ?</translation>
-    </message>
-    <message>
-        <source>Line %1: value refused</source>
-        <translation>Ligne %1 : valeur refusée</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -560,6 +631,18 @@
     <message>
         <source>The file could not be put back as it was: its old content is kept in %1.</source>
         <translation>Le fichier n&apos;a pas pu être remis dans son état d&apos;origine : son ancien contenu est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>Last import &amp;report</source>
+        <translation>&amp;Rapport de la dernière importation</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be imported: %1.</source>
+        <translation>Le fichier de configuration indiqué ne peut pas être importé : %1.</translation>
     </message>
 </context>
 <context>
@@ -785,6 +868,17 @@
     <message>
         <source>Default: %1.</source>
         <translation>Par défaut : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Importer un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation>Fichier de configuration importé !</translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,9 @@
 #include "app/settings.h"
 #include "configfile/configreader.h"
 #include "configfile/configwriter.h"
+#include "configfile/importreport.h"
 #include "files/inplacebackup.h"
+#include "files/resolvedname.h"
 #include "language/translationlookup.h"
 #include "support/testapp.h"
 #include "support/testdata.h"
@@ -81,28 +83,57 @@ private slots:
         QTest::addColumn<int>("status");       // of the script's last command
         QTest::addColumn<QByteArray>("printed");   // what inProcess() said, then standard output and error as they come
         QTest::addColumn<QByteArray>("written");   // in out.txt afterwards, which held oldFile
-        // Option lines of every kind of value, read leniently, and lines that are skipped.
-        writeFile("every.txt", "# PLX7\n\n  #ID:5 \r\n#VOLUME:100\n#POWER:1\n#RS_MONITORING:3\n#BOOT:7\n#INPUT01:PLAYER\n"
-                               "#INPUT03:FOLDER999\n#BUTTON2:RS999\n#BAUDRATE:38400bps\n#INPUT16:PLAY\n#id:9\n");
-        writeFile("ok.txt", "#ID:5\n");
-        writeFile("bad.txt", "#ID:5\n\n#VOLUME:99\n");
-        const QByteArray ok = "#ID:--------------------------> OK\n", okReport = "ok.txt:\n" + ok + "No option line refused, 1 in all\n";
-        QFile every(m_dir.filePath("every.txt"));
-        Options::OptionStates states = Options::defaultStates(false);   // as the window imports it
-        QVERIFY(every.open(QIODevice::ReadOnly) && ConfigReader::readConfigFile(every, states).refused == 0);
-        const QByteArray loop = "not written: Too many levels of symbolic links\n";
-        const auto row = [](const char *name, const QString &script, int status, const QByteArray &printed,
+        const auto row = [](const QString &name, const QString &script, int status, const QByteArray &printed,
                             const QByteArray &written = oldFile) {
-            QTest::newRow(name) << script << status << printed << written;
+            QTest::newRow(qPrintable(name)) << script << status << printed << written;
         };
-        row("check, all OK", "cli check ok.txt", Success, okReport);
-        row("check, refused line", "cli check bad.txt", Refused, "bad.txt:\n" + ok + "#VOLUME:----------------------> "
-            "ERROR Line(3)\n1 of 2 option lines refused\n");
-        row("check, unreadable file, its reason", "cli check gone.txt ok.txt", Failed, "quillary-cli: gone.txt: No such file "
-            "or directory\n" + okReport + "2 files: 1 without a refused line, 0 with refused lines, 1 unreadable\n");
+        // Every file of the table, checked in full (report lines, each note after its line, the summary), then
+        // quietly (the notes alone) and leniently (warnings alone pass).
+        Options::OptionStates cutRows;   // as the window shows them after importing "cut and dropped"
+        for (const VerdictCase &file : verdictCases()) {
+            writeFile(file.name, file.file);
+            cutRows = file.name == "cut and dropped" ? file.rows.value() : cutRows;
+            const QString name = quotedForMessage(file.name);
+            QString full = name + ":\n", quiet;
+            for (const QString &said : file.said) {
+                const bool note = !said.startsWith('#');
+                const QString text = note ? name + ':' + QString(said).replace(QRegularExpression("^-:"), "") : said;
+                full += text + '\n';
+                quiet += note ? text + '\n' : "";
+            }
+            const bool notText = file.summary == "not text", refused = !file.lines().filter("ERROR").isEmpty();
+            const QString why = "quillary-cli: " + name + ": " + ConfigReader::notTextMessage() + '\n';
+            row("check, " + file.name, "cli check '" + file.name + "'", notText ? Failed : file.notes().isEmpty() ? Success
+                : Refused, (notText ? full + why : full + file.summary + '\n').toUtf8());
+            row("check quietly, leniently, " + file.name, "cli check --quiet --lenient '" + file.name + "'",
+                notText ? Failed : refused ? Refused : Success, (notText ? why : quiet).toUtf8());
+        }
+        writeFile("ok.txt", "#ID:5\n");
+        const QByteArray ok = "#ID:--------------------------> OK\n";
+        const QByteArray loop = "not written: Too many levels of symbolic links\n";
+        row("check, unreadable file, its reason", "cli check gone.txt clean", Failed, "quillary-cli: gone.txt: No such file "
+            "or directory\nclean:\n" + verdictCases().first().lines().join('\n').toUtf8() + "\nOption lines: 6, refused: 0, "
+            "warnings: 0\n2 files: 1 clean, 0 with refused lines, 0 with warnings only, 1 unreadable or not text\n");
+        row("check, as JSON", "cli check --format=json repeated empty", Refused,
+            R"({"file":"repeated","key":"#VOLUME","kind":"refused","line":5,"message":"#VOLUME: '99' is outside 0 to 64; )"
+            R"(the row keeps 10","read":"99","value":"99","verdict":"error"})" "\n"
+            R"({"count":6,"file":"repeated","key":"#ID","kind":"repeated","line":8,"message":"#ID is given on 6 lines )"
+            R"((2, 3, 4, 6, ..., 8): the last, line 8, is taken","taken":8,"verdict":"warning"})" "\n"
+            R"({"count":2,"file":"repeated","key":"#VOLUME","kind":"repeated","line":5,"message":"#VOLUME is given on 2 )"
+            R"(lines (1, 5): line 1 is taken, the later ones are refused","taken":1,"verdict":"warning"})" "\n"
+            R"({"file":"empty","kind":"no-option-line","line":null,"message":"The file holds no option line; nothing )"
+            R"(is taken from it.","verdict":"warning"})" "\n");
         row("start-up state changed, to stdout", "cli generate --only ID,input03,POWER --unset '#power' --set "
             "'#Input03=RS500' -o -", Success, "#ID:001\r\n#INPUT03:RS500\r\n");
-        row("from every kind of line", "cli generate --from every.txt -o out.txt", Success, "", ConfigWriter::fileContents(states));
+        // A base file read otherwise than it says is taken only leniently, as the window would import it.
+        row("from cut values, leniently", "cli generate -o out.txt --lenient --from 'cut and dropped'", Success, "",
+            ConfigWriter::fileContents(cutRows));
+        row("from misspelt keys", "cli generate -o out.txt --from 'misspelt keys'", Failed, "quillary-cli: --from "
+            "'misspelt keys':1: '#VOLUM:' is not an option; did you mean #VOLUME? (refused: 0, warnings: 16; 'quillary-cli "
+            "check' lists them, --lenient takes the file as it reads); nothing written\n");
+        row("from a refused line, leniently", "cli generate -o out.txt --from refused --lenient", Failed,
+            "quillary-cli: --from refused:1: #ID: '200' is outside 1 to 127; the row keeps 1 (refused: 7, warnings: 1; "
+            "'quillary-cli check' lists them); nothing written\n");
         row("bad key", "cli generate --set TEMPO=3 -o out.txt", Failed,
             "quillary-cli: --set TEMPO=3: no option has the key 'TEMPO' (see --help)\n");
         row("bad value", "cli generate --set baudrate=115200 -o out.txt", Failed, "quillary-cli: --set baudrate=115200: "
@@ -110,14 +141,12 @@ private slots:
         row("out of range; leading zeros count for nothing", "cli generate --set VOLUME=65 -o out.txt; cli generate --only ID "
             "--set ID=0000000005 -o -", Success, "quillary-cli: --set VOLUME=65: '65' is out of range for #VOLUME, which "
             "takes 0 to 64\n#ID:005\r\n");
-        row("from a refused line", "cli generate --from bad.txt -o out.txt", Failed, "quillary-cli: --from bad.txt:3: "
-            "the value of #VOLUME is refused (1 refused in all; 'quillary-cli check' lists them); nothing written\n");
         row("file-size limit: an error, no SIGXFSZ", "ulimit -f 0; cli generate -o out.txt", Failed,
             "quillary-cli: out.txt: not written: File too large\n");
         row("links and .. followed as the system does", "mkdir -p releases/v2 releases/shared shared && ln -s releases/v2 "
             "current && ln -s ../shared/config.txt releases/v2/config.txt && mkfifo shared/config.txt && cli generate --only "
             "ID -o current/config.txt && cli check current/../shared/config.txt && ls -F shared", Success,
-            "current/../shared/config.txt:\n" + ok + "No option line refused, 1 in all\nconfig.txt|\n");
+            "current/../shared/config.txt:\n" + ok + "Option lines: 1, refused: 0, warnings: 0\nconfig.txt|\n");
         row("name not valid in the encoding", "f=$(printf 'p\\351.txt'); echo '#ID:5' > \"$f\"; cli generate -o \"$f\"; "
             "cli check \"$f\"", Failed, QByteArray("quillary-cli: 'p\\xe9.txt' is not valid in the system's encoding: such "
             "a name cannot be read or written as it is; rename the file\n").repeated(2));
@@ -126,7 +155,7 @@ private slots:
             "quillary-cli: l1: " + loop + "quillary-cli: loop: " + loop + "end|\nloop@\n");
         row("piece of 64 KiB without ASCII before a line", "head -c 65536 /dev/zero | tr '\\000' '\\351' > big.txt && "
             "printf '\\n#VOLUME:10\\n' >> big.txt && cli check big.txt", Success,
-            "big.txt:\n#VOLUME:----------------------> OK\nNo option line refused, 1 in all\n");
+            "big.txt:\n#VOLUME:----------------------> OK\nOption lines: 1, refused: 0, warnings: 0\n");
         row("carriage returns only", "printf '#ID:005\\r#VOLUME:10\\r\\r#POWER:2\\r' > cr.txt && cli check cr.txt", Refused,
             "cr.txt:\n" + ok + "#VOLUME:----------------------> OK\n#POWER:-----------------------> ERROR Line(4)\n"
             "1 of 3 option lines refused\n");
@@ -184,7 +213,7 @@ private slots:
 private:
     static QByteArray okReport(int times)
     {
-        return QByteArray("ok.txt:\n#ID:--------------------------> OK\nNo option line refused, 1 in all\n").repeated(times);
+        return QByteArray("ok.txt:\n#ID:--------------------------> OK\nOption lines: 1, refused: 0, warnings: 0\n").repeated(times);
     }
 };
 

@@ -25,6 +25,7 @@ struct LineSource::Decoder {
         setUnit(head);
     }
     QString convert(const char *bytes, qint64 size) { return decoder.decode(QByteArrayView(bytes, size)); }
+    bool invalid() const { return decoder.hasError(); }
     QStringDecoder decoder;
 #else
     static constexpr int Utf8Mib = 106;
@@ -34,6 +35,7 @@ struct LineSource::Decoder {
         setUnit(head);
     }
     QString convert(const char *bytes, qint64 size) { return decoder->toUnicode(bytes, int(size)); }
+    bool invalid() const { return decoder->hasFailure(); }
     std::unique_ptr<QTextDecoder> decoder;
 #endif
     int unit = 1;             // bytes per code unit: 1 (UTF-8), 2 or 4
@@ -185,6 +187,13 @@ bool LineSource::decodeMore()
         if (length == 0)
             length = Decoder::forcedLength(m_chunk.constData(), m_held);
         m_text = m_decoder->decode(m_chunk.constData(), length);
+        // A NUL character is in no text file; a NUL byte of UTF-8 is one, and far quicker
+        // found among the bytes. Bytes that are no UTF-8 are most likely a comment in an
+        // 8-bit code page (a Windows editor's "ANSI"): they do not make a file binary.
+        // UTF-16 or UTF-32 that does not decode after its byte order mark is not text.
+        m_notText = m_notText || (m_decoder->unit != 1 && m_decoder->invalid())
+                    || (m_decoder->unit == 1 ? std::memchr(m_chunk.constData(), 0, size_t(length)) != nullptr
+                                             : m_text.contains(QChar(QChar::Null)));
         endLinesAtLineFeeds();
         m_held -= length;
         std::memmove(m_chunk.data(), m_chunk.constData() + length, size_t(m_held));

@@ -44,6 +44,10 @@ public:
     // True when the device failed a read: the lines given were only part of it.
     bool failed() const { return m_failed; }
 
+    // True once the bytes decoded so far held a NUL character, or UTF-16 or UTF-32 that
+    // does not decode: they are not text. Bytes that are no UTF-8 are read as text.
+    bool notText() const { return m_notText; }
+
 private:
     bool decodeMore();
     void endLinesAtLineFeeds();
@@ -56,6 +60,7 @@ private:
     qint64 m_read = 0;
     bool m_stopped = false;
     bool m_failed = false;
+    bool m_notText = false;
     std::unique_ptr<Decoder> m_decoder;
     QByteArray m_chunk;   // its first m_held bytes are read and not yet decoded
     qint64 m_held = 0;

@@ -88,6 +88,11 @@ void MainWindow::on_action_Import_Configuration_File_triggered()
     importConfigurationFile();
 }
 
+void MainWindow::on_action_Import_Report_triggered()
+{
+    showImportReport();
+}
+
 void MainWindow::on_action_Generate_Configuration_File_ToolBar_triggered()
 {
     generateConfigurationFile();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "configfile/configreader.h"
+#include "language/preferencefile.h"
 #include "options/optioncatalogue.h"
 
 #include <QMainWindow>
@@ -46,6 +48,7 @@ private slots:
     void on_action_Fran_ais_triggered();
     void on_action_Generate_Configuration_File_triggered();
     void on_action_Import_Configuration_File_triggered();
+    void on_action_Import_Report_triggered();
     void on_action_Generate_Configuration_File_ToolBar_triggered();
     void on_action_Import_Configuration_File_Toolbar_triggered();
     void on_actionDefault_settings_triggered();
@@ -80,6 +83,7 @@ private:
     void importConfigurationFile();
     void importFile(const QString &path);
     void readConfigurationFile(const QString &path);
+    void showImportReport();
     void setConfigFilePath(const QString &path);
     bool maybeSave();
 
@@ -97,7 +101,10 @@ private:
     // The rows as last generated, imported or set at start-up: the window is
     // modified while they differ from it.
     Options::OptionStates m_unmodifiedStates{};
-    // Per row, the file line whose value the last import refused, until the row is
-    // edited or a file is generated; 0 when none.
-    std::array<qint64, Options::OptionCount> m_refusedLines{};
+    // Per row, the note on the line the last import took it from (its value refused or
+    // read otherwise than written), until the row is edited or a file is generated;
+    // lineNumber 0 when none.
+    std::array<ConfigReader::Note, Options::OptionCount> m_rowNotes{};
+    // The last import's report, shown again on demand until the next import.
+    ConfigReader::Report m_importReport;
 };
