@@ -158,7 +158,7 @@ private slots:
             "big.txt:\n#VOLUME:----------------------> OK\nOption lines: 1, refused: 0, warnings: 0\n");
         row("carriage returns only", "printf '#ID:005\\r#VOLUME:10\\r\\r#POWER:2\\r' > cr.txt && cli check cr.txt", Refused,
             "cr.txt:\n" + ok + "#VOLUME:----------------------> OK\n#POWER:-----------------------> ERROR Line(4)\n"
-            "1 of 3 option lines refused\n");
+            "cr.txt:4: #POWER: '2' is outside 0 to 1 (0 Off, 1 On); the row keeps 0 (Off)\nOption lines: 3, refused: 1, warnings: 0\n");
         row("255-byte name replaced", "n=$(printf '%0255d' 0) && echo old > $n && cli generate --only ID -o $n && cat $n && "
             "test -z \"$(ls | grep quillary-)\"", Success, "#ID:001\r\n");
         row("settings file is a FIFO", "@settings", Success, " unusable then used");
