@@ -65,15 +65,17 @@ QStringList shown(const MainWindow &window)
     return shown << window.findChild<QCheckBox *>("checkBox_ID")->text() << item("comboBox_Power", 0)
                  << item("comboBox_Input01", Options::FirstFolderIndex)
                  << item("comboBox_Button2", Options::FirstSerialIndex)
-                 << QCoreApplication::translate("MainWindow", "( write here your question... )");
+                 << QCoreApplication::translate("MainWindow", "( write here your question... )")
+                 << QCoreApplication::translate("QPlatformTheme", "Cancel");   // Qt's own, from Qt's translations
 }
 
 // Default follows the system, and falls back to the built-in English texts.
 QStringList shownIn(const QString &language)
 {
     if (language == "action_Fran_ais" || (language == "actionDefault" && QLocale::system().name().startsWith("fr")))
-        return {language, "ID :", "Désactivé", "Dossier 000", "Commande série 001", "( écrivez votre question ici... )"};
-    return {language, "ID:", "Off", "Folder 000", "Serial command 001", "( write here your question... )"};
+        return {language, "ID :", "Désactivé", "Dossier 000", "Commande série 001", "( écrivez votre question ici... )",
+                "Annuler"};
+    return {language, "ID:", "Off", "Folder 000", "Serial command 001", "( write here your question... )", "Cancel"};
 }
 
 } // namespace

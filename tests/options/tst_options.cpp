@@ -3,6 +3,7 @@
 #include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "app/readablecolour.h"
 #include "options/functionsearch.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
@@ -121,8 +122,11 @@ private slots:
         MainWindow window;
         trigger(window, "action_English");
         window.show();
-        for (QAction *a : window.findChildren<QAction *>(QRegularExpression("_Tool[Bb]ar$")))
-            QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
+        const QRegularExpression twinEnding("_Tool[Bb]ar$");   // the twin's tooltip names the menu's shortcut
+        for (QAction *a : window.findChildren<QAction *>(twinEnding)) {
+            const QString keys = window.findChild<QAction *>(a->objectName().remove(twinEnding))->shortcut().toString();
+            QVERIFY2(a->shortcut().isEmpty() && a->toolTip().endsWith(" (" + keys + ")"), qPrintable(a->objectName()));
+        }
         ModalDriver driver;
         for (const char *twin : {"action_Generate_Configuration_File_ToolBar", "action_Import_Configuration_File_Toolbar"}) {
             driver.cancelDialog();
@@ -182,18 +186,22 @@ private slots:
         trigger(window, language);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *box = window.findChild<QComboBox *>("comboBox_Input15");
+        // A list at the top and one at the bottom of the window: the search opens below the one, above the other.
+        auto *box = window.findChild<QComboBox *>(typed.size() % 2 ? "comboBox_Input01" : "comboBox_Button2");
+        window.findChild<QScrollArea *>()->ensureWidgetVisible(box);
         const int before = box->currentIndex();
         box->setFocus();
         QSignalSpy changed(box, qOverload<int>(&QComboBox::currentIndexChanged));
         QWidget *const focused = nullptr;   // keys go where the keyboard's would
         for (const QChar c : typed)
             QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, c, Qt::NoModifier);
+        const QRect popup = QApplication::activePopupWidget()->geometry(), boxArea(box->mapToGlobal(QPoint()), box->size());
+        QVERIFY(box->screen()->availableGeometry().contains(popup) && !popup.intersects(boxArea));
         QTest::keyClick(focused, Qt::Key(key));
         QCOMPARE(box->currentIndex(), index == Unchanged ? before : index);
         QCOMPARE(changed.count(), index == Unchanged ? 0 : 1);
         QCOMPARE(window.isWindowModified(), index != Unchanged);
-        QCOMPARE(box->toolTip(), Options::functionToken(box->currentIndex()));
+        QCOMPARE(box->toolTip().section('\n', 0, 0), Options::functionToken(box->currentIndex()));
         // Enter on no match keeps the search open and says so.
         QWidget *search = QApplication::activePopupWidget();
         QCOMPARE(search && search->findChild<QLabel *>()->isVisible(), key == enter && index == Unchanged);
@@ -253,6 +261,17 @@ private slots:
         QApplication::setFont(QFont(original.family(), points));
         const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
         MainWindow window;
+        // A light theme at 9 pt, a dark one at 11: the descriptions and the path are readable, yet softer than
+        // the captions. Known figures first: black on white, and the old fixed grey on a light window.
+        QCOMPARE(ReadableColour::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(qRound(10 * ReadableColour::contrastRatio(QColor(172, 163, 153), QColor(239, 239, 239))), 22);
+        const QPalette palette(points == 9 ? QColor(239, 239, 239) : QColor(53, 53, 53));   // text in contrast
+        window.setPalette(palette);
+        const auto contrast = [&](const QWidget *w) {
+            return ReadableColour::contrastRatio(w->palette().color(QPalette::WindowText), palette.color(QPalette::Window));
+        };
+        const double plain = contrast(&window), path = contrast(window.findChild<QLabel *>("label_Generate_Path"));
+        qInfo("descriptions and path %.2f:1, window text %.2f:1", path, plain);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         trigger(window, language);   // the window fits the new texts
@@ -291,6 +310,7 @@ private slots:
                 QVERIFY2(text.width() >= widest, qPrintable(list->objectName()));
             }
             QCOMPARE(editor->accessibleDescription(), info->text());
+            QVERIFY(contrast(info) >= ReadableColour::MinimumContrast && contrast(info) < plain && contrast(info) == path);
         }
         QCOMPARE(editorLefts.size(), 1);
     }

@@ -1,11 +1,15 @@
 #include "settings.h"
 
+#include "files/resolvedname.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -28,14 +32,32 @@ bool mayWriteIn(const QFileInfo &folder)
 
 namespace Settings {
 
+QString fileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName()
+           + QStringLiteral(".conf");
+}
+
+bool usable()
+{
+    for (const QString &name : {fileName(), fileName() + QStringLiteral(".lock")}) {
+        const ResolvedName resolved = resolveName(name);
+        if ((resolved.exists && !resolved.regular) || resolved.error == ELOOP)
+            return false;
+    }
+    return true;
+}
+
 QString lastFolder()
 {
-    return QSettings().value(lastFolderKey).toString();
+    return usable() ? QSettings().value(lastFolderKey).toString() : QString();
 }
 
 void setLastFolder(const QString &folder)
 {
-    QSettings().setValue(lastFolderKey, folder);
+    if (usable())
+        QSettings().setValue(lastFolderKey, folder);
 }
 
 QString firstWritableFolder(const QStringList &candidates, const QString &lastResort)

@@ -2,6 +2,8 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "app/readablecolour.h"
+#include "language/languagemenu.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -12,6 +14,11 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    languageMenu = new LanguageMenu(ui->actionDefault, ui->action_English, ui->action_Fran_ais, this);
+    // The rows' descriptions and the path are softer than the captions, readable all the same.
+    for (QLabel *description : ui->scrollAreaWidgetContents->findChildren<QLabel *>())
+        ReadableColour::useSecondaryText(description);
+    ReadableColour::useSecondaryText(ui->label_Generate_Path);
     setAcceptDrops(true);   // a configuration file dropped on the window is imported
     fillKeywordLists();
     // "[*]" marks unsaved changes (setWindowModified).
@@ -81,6 +88,11 @@ void MainWindow::on_action_Generate_Configuration_File_triggered()
 void MainWindow::on_action_Import_Configuration_File_triggered()
 {
     importConfigurationFile();
+}
+
+void MainWindow::on_action_Import_Report_triggered()
+{
+    showImportReport();
 }
 
 void MainWindow::on_action_Generate_Configuration_File_ToolBar_triggered()

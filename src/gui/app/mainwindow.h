@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configfile/configreader.h"
 #include "language/preferencefile.h"
 #include "options/optioncatalogue.h"
 
@@ -8,6 +9,7 @@
 #include <array>
 
 class FunctionLists;
+class LanguageMenu;
 
 namespace Ui {
 class MainWindow;
@@ -37,6 +39,8 @@ protected:
 private slots:
     void on_action_Quit_triggered();
     void on_action_About_triggered();
+    void on_action_Manual_triggered();
+    void on_action_WhatsThis_triggered();
     void on_actionContact_Technical_Support_triggered();
     void on_actionHalvex_Home_Page_triggered();
     void on_actionDefault_triggered();
@@ -44,6 +48,7 @@ private slots:
     void on_action_Fran_ais_triggered();
     void on_action_Generate_Configuration_File_triggered();
     void on_action_Import_Configuration_File_triggered();
+    void on_action_Import_Report_triggered();
     void on_action_Generate_Configuration_File_ToolBar_triggered();
     void on_action_Import_Configuration_File_Toolbar_triggered();
     void on_actionDefault_settings_triggered();
@@ -78,24 +83,28 @@ private:
     void importConfigurationFile();
     void importFile(const QString &path);
     void readConfigurationFile(const QString &path);
+    void showImportReport();
     void setConfigFilePath(const QString &path);
     bool maybeSave();
 
-    // Interface language and preferences (language/)
+    // Interface language and preferences (language/): the window's side; the menu's
+    // own state, the translations and the preference file are LanguageMenu's.
     void switchLanguage(QAction *chosen);
     void uncheckLanguageActions();
     void changeLanguage();
     void readPreferenceFile(QString path);
     void writePreferenceFile(QString path);
-    Preferences::Language checkedLanguage() const;
-    QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
     FunctionLists *functionLists = nullptr;   // made with the lists, owned by the window
+    LanguageMenu *languageMenu = nullptr;     // owned by the window
     // The rows as last generated, imported or set at start-up: the window is
     // modified while they differ from it.
     Options::OptionStates m_unmodifiedStates{};
-    // Per row, the file line whose value the last import refused, until the row is
-    // edited or a file is generated; 0 when none.
-    std::array<qint64, Options::OptionCount> m_refusedLines{};
+    // Per row, the note on the line the last import took it from (its value refused or
+    // read otherwise than written), until the row is edited or a file is generated;
+    // lineNumber 0 when none.
+    std::array<ConfigReader::Note, Options::OptionCount> m_rowNotes{};
+    // The last import's report, shown again on demand until the next import.
+    ConfigReader::Report m_importReport;
 };

@@ -4,6 +4,8 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "help/rowhelp.h"
+
 #include <QScreen>
 #include <QScrollBar>
 
@@ -52,10 +54,13 @@ int scrollAreaChrome(const QScrollArea *area)
 } // namespace
 
 // Every editor tells a screen reader which row it belongs to (its caption without
-// the colon: "Input 01") and what the row sets (its description).
+// the colon: "Input 01") and what the row sets (its description); every row explains
+// itself in its tooltips and What's This.
 void MainWindow::describeEditors()
 {
+    int r = 0;
     for (const Row &row : optionRows(*ui)) {
+        explainRow(r++, row.caption, row.info, row.editor);
         QString name = row.caption->text();
         if (name.endsWith(QLatin1Char(':')))
             name.chop(1);

@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "configfile/importreport.h"
 #include "options/functionlists.h"
 #include "options/listwidth.h"
 
@@ -180,8 +181,8 @@ void MainWindow::watchRowEdits()
 // Going back to the unmodified values clears the marker again.
 void MainWindow::rowEdited(int row)
 {
-    if (m_refusedLines[row] != 0) {
-        m_refusedLines[row] = 0;
+    if (m_rowNotes[row].lineNumber != 0) {
+        m_rowNotes[row].lineNumber = 0;
         showRefusedMarks();
     }
     setWindowModified(optionStates() != m_unmodifiedStates);
@@ -193,15 +194,16 @@ void MainWindow::markUnmodified()
     setWindowModified(false);
 }
 
-// A refused row looks like any other (ticked, at its default), and the next Generate
-// would write it: its caption shows a warning and, as tooltip, the refused line.
+// A refused row looks like any other (ticked, at its default), as does one whose value
+// was read otherwise than the file wrote it, and the next Generate would write them:
+// their captions show a warning and, as tooltip, the line and why.
 void MainWindow::showRefusedMarks()
 {
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int r = 0; r < Options::OptionCount; ++r) {
         QCheckBox *caption = ui->*rowWidgets[r].include;
-        const qint64 line = m_refusedLines[r];
-        caption->setIcon(line != 0 ? warning : QIcon());
-        caption->setToolTip(line != 0 ? tr("Line %1: value refused").arg(line) : QString());
+        const ConfigReader::Note &note = m_rowNotes[r];
+        caption->setIcon(note.lineNumber != 0 ? warning : QIcon());
+        caption->setToolTip(note.lineNumber != 0 ? ConfigReader::noteLineText(note) : QString());
     }
 }
