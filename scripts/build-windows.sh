@@ -173,6 +173,13 @@ else
     say "Qt built in $((SECONDS - qt_start)) s"
 fi
 
+# Qt's own translations, where Qt looks for them (the tests); Debian's, of the same Qt
+# version. The installer takes them from there too.
+if [ ! -f "$qt_prefix/translations/qtbase_fr.qm" ]; then
+    mkdir -p "$qt_prefix/translations"
+    cp /usr/share/qt5/translations/qtbase_*.qm "$qt_prefix/translations/"
+fi
+
 [ "${QUILLARY_QT_ONLY:-0}" = 1 ] && exit 0
 
 # --- 3. Quillary ---------------------------------------------------------------------------

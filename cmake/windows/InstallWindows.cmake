@@ -42,7 +42,7 @@ endforeach()
 # Qt's French translation of its own texts (buttons of message boxes, file dialogs),
 # from Debian's qttranslations5-l10n, made from the same Qt version.
 find_file(QUILLARY_QT_FRENCH_QM qtbase_fr.qm
-          PATHS /usr/share/qt5/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+          PATHS ${QUILLARY_QT_PREFIX}/translations /usr/share/qt5/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
 if(QUILLARY_QT_FRENCH_QM)
     install(FILES ${QUILLARY_QT_FRENCH_QM} DESTINATION .)
 else()
