@@ -3,6 +3,11 @@
 # CPack (which installs to /usr) all give the same layout.
 include(GNUInstallDirs)
 
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows/InstallWindows.cmake)
+    return()
+endif()
+
 set(QUILLARY_APP_ID example.halvex.Quillary)
 set(QUILLARY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 

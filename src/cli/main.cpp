@@ -10,6 +10,19 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QTextCodec>
+#endif
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX   // std::min and std::max stay functions
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 const char *const description = R"(Checks and writes config.txt, the configuration file of the Halvex PLX7
@@ -59,11 +72,34 @@ void print(const QString &text)
     std::fputs(qPrintable(text), stdout);
 }
 
+#ifdef Q_OS_WIN
+// Scripts get the bytes they get on Linux: UTF-8 text with LF line ends, which the C
+// runtime's text mode would turn into CR LF and Qt would encode in the ANSI code page.
+// A console shows the text as UTF-8 while the tool runs, and gets its code page back.
+void writeUtf8Bytes()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+#endif
+    static const UINT consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
+}
+#endif
+
 // An argument whose bytes the system's encoding cannot read as they are: its name, with
 // those bytes as \xHH, else nothing. Qt would read it with U+FFFD in their place, and
 // a file name so changed names another file, or none.
 QString unreadableArgument(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // There Qt takes the arguments from the wide command line; argv is only its ANSI copy.
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    return QString();
+#endif
     for (int i = 1; i < argc; ++i) {
         const QByteArray bytes(argv[i]);
         if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
@@ -81,6 +117,9 @@ QString unreadableArgument(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    writeUtf8Bytes();
+#endif
     setApplicationIdentity();
     QCoreApplication::setApplicationName(QStringLiteral("quillary-cli"));
     QCoreApplication app(argc, argv);

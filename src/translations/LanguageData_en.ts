@@ -644,6 +644,18 @@
         <source>The specified configuration file cannot be imported: %1.</source>
         <translation>The specified configuration file cannot be imported: %1.</translation>
     </message>
+    <message>
+        <source>%1 is the name of a device on Windows, not of a file</source>
+        <translation>%1 is the name of a device on Windows, not of a file</translation>
+    </message>
+    <message>
+        <source>Windows does not keep a dot or blank at the end of a file name</source>
+        <translation>Windows does not keep a dot or blank at the end of a file name</translation>
+    </message>
+    <message>
+        <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
+        <translation>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -644,6 +644,18 @@
         <source>The specified configuration file cannot be imported: %1.</source>
         <translation>Le fichier de configuration indiqué ne peut pas être importé : %1.</translation>
     </message>
+    <message>
+        <source>%1 is the name of a device on Windows, not of a file</source>
+        <translation>%1 est le nom d’un périphérique sous Windows, pas d’un fichier</translation>
+    </message>
+    <message>
+        <source>Windows does not keep a dot or blank at the end of a file name</source>
+        <translation>Windows ne garde pas de point ni d’espace à la fin d’un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
+        <translation>Windows n’accepte ni &lt; &gt; : &quot; | ? * ni caractère de contrôle dans un nom de fichier</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -1,8 +1,24 @@
 #pragma once
 
+#include <QFont>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "app/applicationidentity.h"
+
+// On Windows: the remembered settings in an INI file below the tests' own data folder
+// rather than the user's registry; and "monospace" for the offscreen platform, which
+// reads Qt's fonts folder without fontconfig's generic names, as on Linux.
+inline void windowsTestEnvironment()
+{
+#ifdef Q_OS_WIN
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    QFont::insertSubstitution(QStringLiteral("monospace"), QStringLiteral("DejaVu Sans Mono"));
+#endif
+}
 
 // QTEST_MAIN with the program's identity, Qt's own dialogs and an isolated per-user
 // data folder, so tests never read or write the real user's preference file.
@@ -13,6 +29,7 @@
         enableHighDpiScaling();                                                                     \
         QStandardPaths::setTestModeEnabled(true);                                                   \
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                \
+        windowsTestEnvironment();                                                                   \
         QApplication app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                    \
         TestClass tc;                                                                               \

@@ -7,12 +7,26 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cerrno>
 
 namespace {
 
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
+
+// On Windows QFileInfo::isWritable() looks at the read-only attribute only, which a
+// folder such as Program Files does not carry although a user may not write there:
+// only trying tells.
+bool mayWriteIn(const QFileInfo &folder)
+{
+#ifdef Q_OS_WIN
+    QTemporaryFile probe(folder.absoluteFilePath() + QStringLiteral("/XXXXXX.tmp"));
+    return probe.open();
+#else
+    return folder.isWritable();
+#endif
+}
 
 } // namespace
 
@@ -50,7 +64,7 @@ QString firstWritableFolder(const QStringList &candidates, const QString &lastRe
 {
     for (const QString &folder : candidates) {
         const QFileInfo info(folder);
-        if (!folder.isEmpty() && info.isDir() && info.isWritable())
+        if (!folder.isEmpty() && info.isDir() && mayWriteIn(info))
             return info.absoluteFilePath();
     }
     return lastResort;

@@ -2,9 +2,11 @@
 
 #include "files/inplacebackup.h"
 #include "files/resolvedname.h"
+#include "files/windowsnames.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
 
@@ -269,7 +271,41 @@ SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults 
 
 #else
 
-// Elsewhere Qt's own atomic save; the file is written in place without a backup.
+// Elsewhere (Windows) Qt's own atomic save; where the folder takes no temporary file,
+// the file is written in place as on Unix, its old bytes first kept in a backup.
+SaveOutcome writeInPlace(const QString &path, const ResolvedName &name, const QByteArray &bytes,
+                         const QString &whyNotReplaced, const SaveFaults &faults)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return failure(whyNotReplaced);
+    if (file.size() > MaxRestorableBytes)
+        return failure(QCoreApplication::translate("MainWindow", "%1, and the file is too large to be written in place (over 16 MiB)").arg(whyNotReplaced));
+    const QByteArray old = file.readAll();
+    if (old.size() != file.size())
+        return failure(file.errorString());
+    InPlaceBackup backup;
+    QString why;
+    if (!backup.keep(name.path(), old, bytes, why))
+        return failure(whyNotReplaced + QStringLiteral("; ") + why);
+    // The file is cut to length only at the end: its old space stays allocated until then.
+    const auto writeOver = [&file](const QByteArray &data, qint64 failAfter) {
+        const qint64 size = failAfter >= 0 ? qMin<qint64>(failAfter, data.size()) : data.size();
+        return file.seek(0) && file.write(data.constData(), size) == data.size() && file.resize(data.size())
+               && file.flush();
+    };
+    if (writeOver(bytes, faults.failWriteAfter)) {
+        backup.discard();
+        return success();
+    }
+    const QString error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("test");
+    if (!faults.failRestore && writeOver(old, -1)) {
+        backup.discard();
+        return failure(error, true);
+    }
+    return failure(error, false, backup.abandon());
+}
+
 SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults &faults)
 {
     const ResolvedName name = resolveName(path);
@@ -278,8 +314,13 @@ SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults 
     if (name.exists && !name.regular)
         return failure(QCoreApplication::translate("MainWindow", "Not a regular file"));
     QSaveFile file(path);
-    if (faults.refuseTemporaryFile || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(faults.refuseTemporaryFile ? QStringLiteral("test") : file.errorString());
+    if (faults.refuseTemporaryFile || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (!faults.refuseTemporaryFile && name.exists && !QFileInfo(path).isWritable())
+            return failure(file.errorString());   // read-only: neither replaced nor written in place
+        const QString why = QCoreApplication::translate("MainWindow", "No temporary file can be made in its folder (%1)")
+                                .arg(faults.refuseTemporaryFile ? QStringLiteral("test") : file.errorString());
+        return name.exists ? writeInPlace(path, name, bytes, why, faults) : failure(why);
+    }
     const qint64 size = faults.failWriteAfter >= 0 ? qMin<qint64>(faults.failWriteAfter, bytes.size()) : bytes.size();
     if (file.write(bytes.constData(), size) == bytes.size() && file.commit())
         return success();
@@ -294,7 +335,12 @@ SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults 
 
 SaveOutcome saveAtomically(const QString &path, const QByteArray &bytes)
 {
-    return save(path, bytes, std::exchange(nextSaveFaults, SaveFaults()));
+    const SaveFaults faults = std::exchange(nextSaveFaults, SaveFaults());
+#ifdef Q_OS_WIN
+    if (const QString refusal = Files::windowsNameRefusal(path); !refusal.isEmpty())
+        return failure(refusal);
+#endif
+    return save(path, bytes, faults);
 }
 
 void injectSaveFaults(const SaveFaults &faults)

@@ -1,6 +1,7 @@
 #include "regularfile.h"
 
 #include "files/resolvedname.h"
+#include "files/windowsnames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,6 +31,10 @@ QString notRegular()
 
 bool openRegularFile(QFile &file, QIODevice::OpenMode mode, QString *why)
 {
+#ifdef Q_OS_WIN
+    if (const QString refusal = Files::windowsNameRefusal(file.fileName()); !refusal.isEmpty())
+        return refuse(why, refusal);
+#endif
     const ResolvedName name = resolveName(file.fileName());
     if (name.refused())
         return refuse(why, name.reason());

@@ -24,7 +24,9 @@ MainWindow::MainWindow(QWidget *parent)
     // "[*]" marks unsaved changes (setWindowModified).
     setWindowTitle(QCoreApplication::applicationName() + QStringLiteral("[*]"));
 
-    const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    // In the roaming profile on Windows (%APPDATA%), which follows the user from PC to PC;
+    // the same folder as the local one elsewhere.
+    const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     preferenceFilePath = dataDir.absoluteFilePath(QCoreApplication::applicationName() + preferenceFileSuffix);
     if (!dataDir.exists())
         dataDir.mkpath(dataDir.absolutePath());
