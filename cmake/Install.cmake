@@ -3,6 +3,11 @@
 # CPack (which installs to /usr) all give the same layout.
 include(GNUInstallDirs)
 
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows/InstallWindows.cmake)
+    return()
+endif()
+
 set(QUILLARY_APP_ID example.halvex.Quillary)
 set(QUILLARY_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -23,6 +28,8 @@ install(FILES ${PROJECT_BINARY_DIR}/${QUILLARY_APP_ID}.metainfo.xml
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/resources/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "quillary.png")
+install(FILES ${PROJECT_SOURCE_DIR}/src/resources/artwork/quillary.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # `cpack -G DEB` in the build folder gives quillary_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
@@ -43,5 +50,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations (file dialogs, progress dialogs, standard buttons), which the
+# program loads beside its own; dpkg-shlibdeps cannot see them, as they are no library.
+if(QT_VERSION_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qttranslations5-l10n)
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qtbase5-dev qttools5-dev qttools5-dev-tools
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     clang libclang-rt-14-dev
     xvfb xauth imagemagick openbox xdotool
     desktop-file-utils appstream dpkg-dev file

@@ -7,7 +7,10 @@
 #  4. short fuzzing runs (libFuzzer), about a minute in all: the configuration file reader
 #     with Qt 5 (30 s) and with Qt 6 (15 s), whose reader decodes with other classes, and the
 #     check of translation files (15 s);
-#  5. Qt 5: a build with AddressSanitizer and UndefinedBehaviorSanitizer, and all tests again.
+#  5. Qt 5: a build with AddressSanitizer and UndefinedBehaviorSanitizer, and all tests again;
+#  6. Windows: scripts/build-windows.sh --test, the cross build with Qt for Windows from
+#     Debian's source (cached in /var/cache/quillary), the installer, and the tests under
+#     Wine, the command-line tool compared with the Linux build of stage 1.
 # Ends with the time each stage took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,6 +63,9 @@ next_stage "Qt 5: build with AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     build_and_test 5 build-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLARY_WERROR=ON -DQUILLARY_SANITIZE=ON \
     -DQUILLARY_BUILD_BENCH=OFF
+
+next_stage "Windows: cross build, installer and tests under Wine"
+QUILLARY_LINUX_CLI=$PWD/build-ci/src/quillary-cli scripts/build-windows.sh --test --jobs "$jobs"
 
 next_stage "Done"
 printf '%s\n' "${timings[@]}"

@@ -31,7 +31,8 @@ int import(MainWindow &window, const QString &path)
     Options::OptionStates states = Options::defaultStates(false);
     const ConfigReader::Report report = ConfigReader::readConfigFile(file, states);
     window.setOptionStates(states);
-    return ConfigReader::reportHtml(report).isEmpty() ? 0 : int(report.lines.size());
+    const QString text = ConfigReader::reportLinesText(report) + ConfigReader::notesText(report);
+    return text.isEmpty() ? 0 : int(report.lines.size());
 }
 
 qint64 readWithTextStream(const QString &path)

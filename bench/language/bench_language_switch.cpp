@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(QUILLARY_QM_DIR));
 
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     double fullSwitch = 0;
     {
         MainWindow window;

@@ -6,10 +6,13 @@
 #include "document/optiondocument.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
+#include "files/resolvedname.h"
 #include "options/optioncatalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QVector>
 
 #include <algorithm>
@@ -20,6 +23,10 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#endif
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
 #endif
 
 namespace Cli {
@@ -54,16 +61,57 @@ private:
     bool m_ok = true;
 };
 
+// A key or value as the messages show it: in quotes, control characters escaped.
+QString quoted(const QString &text)
+{
+    const QString shown = quotedForMessage(text);
+    return shown == text ? QLatin1Char('\'') + text + QLatin1Char('\'') : shown;
+}
+
 // Opens `file` for reading as the window's import does: regular files only, never
 // blocking. Returns why it cannot, or an empty text.
 QString openToRead(QFile &file)
 {
-    if (openRegularFile(file, QIODevice::ReadOnly))
-        return QString();
-    const QString name = file.fileName();
-    return QLatin1String(!QFileInfo::exists(name) ? "no such file"
-                         : isSpecialFile(name)    ? "not a regular file"
-                                                  : "cannot be opened");
+    QString why;
+    return openRegularFile(file, QIODevice::ReadOnly, &why) ? QString() : why;
+}
+
+// The descriptor a name stands for when it names one of the process's own open files
+// ("/dev/stdout", "/dev/fd/3"): written to as the shell opened it, appending where it
+// was asked to, never replaced. -1 otherwise.
+int descriptorOf(const QString &name)
+{
+    if (name == QLatin1String("/dev/stdout"))
+        return 1;
+    if (name == QLatin1String("/dev/stderr"))
+        return 2;
+    for (const QLatin1String folder : {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
+        bool number = false;
+        const int fd = name.startsWith(folder) ? name.mid(folder.size()).toInt(&number) : -1;
+        if (number && fd >= 0)
+            return fd;
+    }
+    return -1;
+}
+
+// Writes `bytes` to the open descriptor `fd`; empty, or why it could not.
+QString writeToDescriptor(int fd, const QByteArray &bytes)
+{
+#ifdef Q_OS_UNIX
+    for (qint64 done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return systemError(written < 0 ? errno : EIO);
+        done += written;
+    }
+    return QString();
+#else
+    Q_UNUSED(fd)
+    Q_UNUSED(bytes)
+    return systemError(EBADF);
+#endif
 }
 
 // A report line as printed. A file may hold millions of option lines, nearly all OK:
@@ -92,43 +140,13 @@ int rowOfKey(const QString &key)
     return -1;
 }
 
-// What a value of this kind may be, as the file holds it: "0 to 64", "9600, 19200, 38400".
-QString acceptedValues(Options::ValueKind kind)
-{
-    const Options::KindFacts &facts = Options::facts(kind);
-    const QStringList items = Options::listItems(kind);
-    switch (facts.encoding) {
-    case Options::Encoding::Number: {
-        QString text = QStringLiteral("%1 to %2").arg(facts.minimum).arg(facts.maximum);
-        QStringList named;   // the list items the numbers stand for
-        for (int i = 0; i < items.size(); ++i)
-            named << QStringLiteral("%1 %2").arg(i).arg(items.at(i));
-        return named.isEmpty() ? text : text + QStringLiteral(" (") + named.join(QStringLiteral(", ")) + ')';
-    }
-    case Options::Encoding::ItemText:
-        return items.join(QStringLiteral(", "));
-    case Options::Encoding::Token: {
-        QStringList tokens;
-        for (int i = 0; i < Options::FirstFolderIndex; ++i)
-            tokens << Options::functionToken(i);
-        const auto range = [](int first, int last) {
-            return Options::functionToken(first) + QStringLiteral(" to ") + Options::functionToken(last);
-        };
-        tokens << range(Options::FirstFolderIndex, Options::FirstSerialIndex - 1)
-               << range(Options::FirstSerialIndex, Options::FunctionCount - 1);
-        return tokens.join(QStringLiteral(", "));
-    }
-    }
-    return QString();
-}
-
 // Reads the row of each key in `keys`; false, naming the first bad key, when any is.
 bool rowsOfKeys(const QString &option, const QStringList &keys, std::array<bool, Options::OptionCount> &rows)
 {
     for (const QString &key : keys) {
         const int row = rowOfKey(key);
         if (row < 0) {
-            printError(QStringLiteral("%1: no option has the key '%2' (see --help)").arg(option, key));
+            printError(QStringLiteral("%1: no option has the key %2 (see --help)").arg(option, quoted(key)));
             return false;
         }
         rows[row] = true;
@@ -148,7 +166,7 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
 {
     QVector<std::pair<int, int>> values;
     for (const QString &pair : pairs) {
-        const QString what = QStringLiteral("--set ") + pair + QStringLiteral(": ");
+        const QString what = QStringLiteral("--set ") + quotedForMessage(pair) + QStringLiteral(": ");
         const int equals = pair.indexOf(QLatin1Char('='));
         if (equals < 0) {
             printError(what + QStringLiteral("KEY=VALUE expected"));
@@ -157,7 +175,7 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
         const QString key = pair.left(equals), text = pair.mid(equals + 1);
         const int row = rowOfKey(key);
         if (row < 0) {
-            printError(what + QStringLiteral("no option has the key '%1' (see --help)").arg(key));
+            printError(what + QStringLiteral("no option has the key %1 (see --help)").arg(quoted(key)));
             return std::nullopt;
         }
         const Options::OptionRow &option = Options::catalogue()[row];
@@ -165,8 +183,8 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
         if (value < 0) {
             const bool number = Options::facts(option.kind).encoding == Options::Encoding::Number && isDecimal(text);
             const QString fault = number ? QStringLiteral("out of range for") : QStringLiteral("not a value of");
-            printError(what + QStringLiteral("'%1' is %2 %3, which takes %4")
-                                  .arg(text, fault, option.keyword, acceptedValues(option.kind)));
+            printError(what + QStringLiteral("%1 is %2 %3, which takes %4")
+                                  .arg(quoted(text), fault, option.keyword, Options::acceptedValues(option.kind)));
             return std::nullopt;
         }
         values.append({row, value});
@@ -174,35 +192,74 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
     return values;
 }
 
+// Where a note is, as compilers name places: "config.txt:3: ", or "config.txt: " for the whole file.
+QString notePlace(const QString &name, const ConfigReader::Note &note)
+{
+    return quotedForMessage(name) + QLatin1Char(':') + (note.lineNumber > 0 ? QString::number(note.lineNumber) + ':' : QString())
+           + QLatin1Char(' ');
+}
+
+// A note as one line of JSON, for scripts: where, what kind, what the line holds, and the
+// sentence check prints.
+QString jsonNote(const QString &name, const ConfigReader::Note &note)
+{
+    using Note = ConfigReader::Note;
+    static const char *const kinds[] = {"refused", "not-an-option", "read-as", "repeated", "no-option-line"};
+    QJsonObject object{{QStringLiteral("file"), name},
+                       {QStringLiteral("line"), note.lineNumber > 0 ? QJsonValue(note.lineNumber) : QJsonValue()},
+                       {QStringLiteral("verdict"), note.isError() ? "error" : "warning"},
+                       {QStringLiteral("kind"), kinds[note.kind]},
+                       {QStringLiteral("message"), ConfigReader::noteText(note)}};
+    const auto keyword = [](int row) { return Options::catalogue()[row].keyword; };
+    if (note.kind == Note::NotAnOption) {
+        object.insert(QStringLiteral("key"), note.written);
+        if (note.row >= 0 && note.lastRow < 0)
+            object.insert(QStringLiteral("suggestion"), keyword(note.row));
+    } else if (note.kind != Note::NoOptionLine) {
+        object.insert(QStringLiteral("key"), keyword(note.row));
+    }
+    if (note.kind == Note::Refused || note.kind == Note::ReadAs) {
+        object.insert(QStringLiteral("value"), note.written);
+        object.insert(QStringLiteral("read"), note.read);
+    }
+    if (note.kind == Note::Repeated) {
+        object.insert(QStringLiteral("count"), note.count);
+        object.insert(QStringLiteral("taken"), note.taken > 0 ? QJsonValue(note.taken) : QJsonValue());
+    }
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 // The rows as the window shows them after importing `name`. False, naming the file, the
-// line and the key, when the import refuses a line: the window would show such a row
-// ticked at its default, and a script would write that default for the base file's value.
-bool readBase(const QString &name, Options::OptionStates &states)
+// line and why, when the import refuses a line or, unless lenient, warns: the window
+// would show a refused row ticked at its default, a misspelt option unticked, a cut
+// value cut; a script would write that for what the base file meant.
+bool readBase(const QString &name, bool lenient, Options::OptionStates &states)
 {
     QFile file(name);
     const QString why = openToRead(file);
     if (!why.isEmpty()) {
-        printError(QStringLiteral("--from %1: %2").arg(name, why));
+        printError(QStringLiteral("--from %1: %2").arg(quotedForMessage(name), why));
         return false;
     }
     states = Options::defaultStates(false);
-    std::optional<ConfigReader::ReportLine> refused;
-    const ConfigReader::Report report
-        = ConfigReader::readConfigFile(file, states, {}, [&refused](const ConfigReader::ReportLine &line) {
-              if (!line.ok && !refused)
-                  refused = line;
-          });
-    if (report.readFailed) {
-        printError(QStringLiteral("--from %1: %2").arg(name, file.errorString()));
+    std::optional<ConfigReader::Note> first;
+    ConfigReader::Listener listener;
+    listener.note = [&first, lenient](const ConfigReader::Note &note) {
+        if (!first && (note.isError() || !lenient))
+            first = note;
+    };
+    const ConfigReader::Report report = ConfigReader::readConfigFile(file, states, {}, listener);
+    if (report.readFailed || report.notText) {
+        printError(QStringLiteral("--from %1: %2")
+                       .arg(quotedForMessage(name), report.notText ? ConfigReader::notTextMessage() : file.errorString()));
         return false;
     }
-    if (refused) {
-        printError(QStringLiteral("--from %1:%2: the value of %3 is refused (%4 refused in all; "
-                                  "'quillary-cli check' lists them); nothing written")
-                       .arg(name)
-                       .arg(refused->lineNumber)
-                       .arg(Options::catalogue()[refused->row].keyword)
-                       .arg(report.refused));
+    if (first) {
+        printError(QStringLiteral("--from ") + notePlace(name, *first) + ConfigReader::noteText(*first)
+                   + QStringLiteral(" (refused: %1, warnings: %2; 'quillary-cli check' lists them%3); nothing written")
+                         .arg(report.refused)
+                         .arg(report.warnings)
+                         .arg(first->isError() ? QString() : QStringLiteral(", --lenient takes the file as it reads")));
         return false;
     }
     return true;
@@ -215,43 +272,59 @@ void printError(const QString &text)
     std::fputs(qPrintable(QStringLiteral("quillary-cli: ") + text + QLatin1Char('\n')), stderr);
 }
 
-Status check(const QStringList &files)
+Status check(const QStringList &files, const CheckOptions &options)
 {
     Output out;
-    int refusing = 0, unreadable = 0;
+    const bool report = !options.quiet && !options.json;   // the whole report, not only what is wrong
+    int refusing = 0, warned = 0, unreadable = 0;
     for (const QString &name : files) {
         QFile file(name);
         QString why = openToRead(file);
         if (why.isEmpty()) {
-            out.line(name + QLatin1Char(':'));
+            if (report)
+                out.line(quotedForMessage(name) + QLatin1Char(':'));
+            ConfigReader::Listener listener;
+            if (report)
+                listener.line = [&out](const ConfigReader::ReportLine &line) { printReportLine(line, out); };
+            listener.note = [&out, &name, &options](const ConfigReader::Note &note) {
+                out.line(options.json ? jsonNote(name, note) : notePlace(name, note) + ConfigReader::noteText(note));
+            };
             Options::OptionStates states = Options::defaultStates(false);
-            const ConfigReader::Report report
-                = ConfigReader::readConfigFile(file, states, {}, [&out](const ConfigReader::ReportLine &line) {
-                      printReportLine(line, out);
-                  });
-            if (!report.readFailed) {
-                out.line(ConfigReader::reportSummary(report));
-                refusing += report.refused > 0 ? 1 : 0;
+            const ConfigReader::Report read = ConfigReader::readConfigFile(file, states, {}, listener);
+            if (!read.readFailed && !read.notText) {
+                if (report)
+                    out.line(ConfigReader::reportSummary(read));
+                refusing += read.refused > 0 ? 1 : 0;
+                warned += read.refused == 0 && read.warnings > 0 ? 1 : 0;
                 continue;
             }
-            why = file.errorString();
+            why = read.notText ? ConfigReader::notTextMessage() : file.errorString();
+        }
+        if (options.json) {
+            out.line(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("file"), name},
+                                                                  {QStringLiteral("line"), QJsonValue()},
+                                                                  {QStringLiteral("verdict"), "unreadable"},
+                                                                  {QStringLiteral("message"), why}})
+                                           .toJson(QJsonDocument::Compact)));
         }
         out.flush();   // the error after what was printed before it
-        printError(name + QStringLiteral(": ") + why);
+        printError(quotedForMessage(name) + QStringLiteral(": ") + why);
         ++unreadable;
     }
-    if (files.size() > 1) {
-        out.line(QStringLiteral("%1 files: %2 without a refused line, %3 with refused lines, %4 unreadable")
+    if (files.size() > 1 && report) {
+        out.line(QStringLiteral("%1 files: %2 clean, %3 with refused lines, %4 with warnings only, %5 unreadable "
+                                "or not text")
                      .arg(files.size())
-                     .arg(files.size() - refusing - unreadable)
+                     .arg(files.size() - refusing - warned - unreadable)
                      .arg(refusing)
+                     .arg(warned)
                      .arg(unreadable));
     }
     if (!out.flush()) {
         printError(QStringLiteral("standard output cannot be written"));
         return Failed;
     }
-    return unreadable > 0 ? Failed : refusing > 0 ? Refused : Success;
+    return unreadable > 0 ? Failed : refusing > 0 || (warned > 0 && !options.lenient) ? Refused : Success;
 }
 
 Status generate(const Changes &changes)
@@ -272,7 +345,7 @@ Status generate(const Changes &changes)
     // The window's document: its start-up rows, or what it holds after importing the base file.
     Document::OptionDocument document;
     Document::Rows rows = document.rows();
-    if (!changes.from.isEmpty() && !readBase(changes.from, rows.states))
+    if (!changes.from.isEmpty() && !readBase(changes.from, changes.lenient, rows.states))
         return Failed;
     for (int r = 0; r < Options::OptionCount; ++r)
         rows.states[r].included = rows.states[r].included && kept[r] && !left[r];
@@ -293,11 +366,21 @@ Status generate(const Changes &changes)
         }
         return Success;
     }
+    const QString output = quotedForMessage(changes.output);
+    if (const int fd = descriptorOf(changes.output); fd >= 0) {
+        const QString why = writeToDescriptor(fd, bytes);
+        if (!why.isEmpty())
+            printError(QStringLiteral("%1: not written: %2").arg(output, why));
+        return why.isEmpty() ? Success : Failed;
+    }
     const SaveOutcome outcome = saveAtomically(changes.output, bytes);
     if (!outcome.saved) {
-        printError(QStringLiteral("%1: not written: %2%3")
-                       .arg(changes.output, outcome.error,
-                            outcome.restored ? QStringLiteral(" (the file was put back as it was)") : QString()));
+        const QString after = outcome.restored ? QStringLiteral(" (the file was put back as it was)")
+                              : outcome.backup.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" (the file could not be put back as it was: its old content is "
+                                                   "kept in %1)").arg(quotedForMessage(outcome.backup));
+        printError(QStringLiteral("%1: not written: %2%3").arg(output, outcome.error, after));
         return Failed;
     }
     return Success;
@@ -322,7 +405,7 @@ QString keyTable()
             keys += QStringLiteral(" to ") + rows[last].keyword.mid(1);
         const bool asAbove = r > 0 && rows[r - 1].kind == rows[r].kind;
         table << QStringLiteral("  ") + keys.leftJustified(20) + QLatin1Char(' ')
-                     + (asAbove ? QStringLiteral("as above") : acceptedValues(rows[r].kind));
+                     + (asAbove ? QStringLiteral("as above") : Options::acceptedValues(rows[r].kind));
     }
     return table.join(QLatin1Char('\n'));
 }

@@ -14,10 +14,19 @@ enum Status { Success = 0, Refused = 1, Failed = 2 };
 // "quillary-cli: TEXT" on standard error.
 void printError(const QString &text);
 
-// Prints each file's import report on standard output, one line per option line, and a
-// summary. A file that cannot be read is named on standard error; the others are still
-// checked. Refused: some option line was refused; Failed: some file could not be read.
-Status check(const QStringList &files);
+// How check prints and judges.
+struct CheckOptions {
+    bool lenient = false;   // warnings alone do not make the check fail
+    bool quiet = false;     // only what is wrong: the reasons and warnings
+    bool json = false;      // one JSON object a line for each reason or warning, nothing else
+};
+
+// Prints each file's import report on standard output, one line per option line, each
+// reason or warning after the line it is about (those on the whole file at its end), and
+// a summary. A file that cannot be read or is not text is named on standard error; the
+// others are still checked. Refused: some option line was refused, or some warning
+// given unless lenient; Failed: some file could not be read or is not text.
+Status check(const QStringList &files, const CheckOptions &options);
 
 // What generate is asked for, as typed.
 struct Changes {
@@ -26,11 +35,12 @@ struct Changes {
     QStringList unset;    // keys of the options to leave out
     QStringList set;      // "KEY=VALUE": options to include with that value
     QString output;       // the file to write, or "-" for standard output
+    bool lenient = false; // a base file with warnings, yet no refused line, is taken
 };
 
 // Writes the file for the changed state. Every change is checked first and the base
-// file must read without a refused line; otherwise the reason is printed on standard
-// error and nothing is written (Failed).
+// file must read without a refused line and, unless lenient, without a warning;
+// otherwise the reason is printed on standard error and nothing is written (Failed).
 Status generate(const Changes &changes);
 
 // The keys and the values they take, one line per kind of option, for the help text.

@@ -2,21 +2,45 @@
 // no display. QtCore only.
 #include "app/applicationidentity.h"
 #include "commands.h"
+#include "files/inplacebackup.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QTextCodec>
+#endif
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX   // std::min and std::max stay functions
+#endif
+#include <windows.h>
+#endif
 
 namespace {
 
 const char *const description = R"(Checks and writes config.txt, the configuration file of the Halvex PLX7
 audio player, exactly as the Quillary window reads and writes it.
 
-check FILE...
+check [--lenient] [--quiet] [--format=text|json] FILE...
   Prints the import report of each file, one line per option line, then a
-  summary. Exit status: 0 when every option line is OK, 1 when a line is
-  refused, 2 when a file cannot be read (the others are still checked).
+  summary. Under a refused line (ERROR) it says why: the value, what the option
+  takes and what the row keeps. It warns, as FILE:LINE: ..., of every line the
+  window skips or reads otherwise than it says: a key that is no option's
+  (with the one it looks like), a value cut to its field or with characters
+  dropped ('1270' read as 127), an option given on several lines (which one is
+  taken), and of a file without any option line.
+  --quiet prints only the reasons and warnings; --format=json prints them only,
+  each as one JSON object a line (file, line, verdict, kind, key, message...).
+  Exit status: 0 when every option line is OK and nothing is warned of, 1 when
+  a line is refused or a warning given (--lenient: only a refused line), 2 when
+  a file cannot be read or is not text (the others are still checked).
 
 generate [--from FILE] [--set KEY=VALUE]... [--unset KEY]... [--only KEY,...] -o FILE|-
   Starts from the window's start-up state (every option, default values) or
@@ -25,12 +49,13 @@ generate [--from FILE] [--set KEY=VALUE]... [--unset KEY]... [--only KEY,...] -o
   --set options with their values. Writes the file as the window's Generate
   does (CR LF line ends), replacing FILE only once the new one is complete;
   -o - writes to standard output.
-  A --from file with a refused line is not used: the file, the line and the
-  key are named and nothing is written, so that no option silently falls back
-  to its default. 'quillary-cli check FILE' lists every refused line.
+  A --from file with a refused line, or a warning (unless --lenient), is not
+  used: the file, the line and the reason are named and nothing is written, so
+  that no option silently falls back to its default or takes a value the file
+  does not say. 'quillary-cli check FILE' lists them all.
   Exit status: 0 when written; 2 when nothing was written (a bad key, value or
-  argument, a --from file that cannot be read or has a refused line, or a
-  failed write).
+  argument, a --from file that cannot be read, is not text, has a refused line
+  or a warning, or a failed write).
 
 Keys (any case, with or without '#') and their values, as the file holds them:
 )";
@@ -47,10 +72,54 @@ void print(const QString &text)
     std::fputs(qPrintable(text), stdout);
 }
 
+#ifdef Q_OS_WIN
+// Scripts get the bytes they get on Linux: UTF-8 text with LF line ends, which the C
+// runtime's text mode would turn into CR LF and Qt would encode in the ANSI code page.
+// A console shows the text as UTF-8 while the tool runs, and gets its code page back.
+void writeUtf8Bytes()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+#endif
+    static const UINT consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
+}
+#endif
+
+// An argument whose bytes the system's encoding cannot read as they are: its name, with
+// those bytes as \xHH, else nothing. Qt would read it with U+FFFD in their place, and
+// a file name so changed names another file, or none.
+QString unreadableArgument(int argc, char *argv[])
+{
+#ifdef Q_OS_WIN
+    // There Qt takes the arguments from the wide command line; argv is only its ANSI copy.
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    return QString();
+#endif
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        QString shown = QStringLiteral("'");
+        for (const char c : bytes)
+            shown += c >= 0x20 && c < 0x7f && c != '\'' && c != '\\' ? QString(QLatin1Char(c))
+                                                                      : QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QLatin1Char('0'));
+        return shown + QLatin1Char('\'');
+    }
+    return QString();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    writeUtf8Bytes();
+#endif
     setApplicationIdentity();
     QCoreApplication::setApplicationName(QStringLiteral("quillary-cli"));
     QCoreApplication app(argc, argv);
@@ -70,7 +139,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("generate: the file to write, - for standard output."),
                                     QStringLiteral("FILE|-"));
-    parser.addOptions({from, set, unset, only, output});
+    const QCommandLineOption lenient(QStringLiteral("lenient"),
+                                     QStringLiteral("check, generate: warnings alone are no failure."));
+    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
+                                   QStringLiteral("check: print only the reasons and warnings."));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("check: text, or json for one object a reason or warning."),
+                                    QStringLiteral("text|json"), QStringLiteral("text"));
+    parser.addOptions({from, set, unset, only, output, lenient, quiet, format});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check or generate."),
                                  QStringLiteral("check|generate"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("check: the files to check."),
@@ -89,6 +165,15 @@ int main(int argc, char *argv[])
         return Cli::Success;
     }
 
+    const QString unreadable = unreadableArgument(argc, argv);
+    if (!unreadable.isEmpty()) {
+        Cli::printError(QStringLiteral("%1 is not valid in the system's encoding: such a name cannot be read "
+                                       "or written as it is; rename the file").arg(unreadable));
+        return Cli::Failed;
+    }
+    for (const QString &notice : unfinishedSaves())
+        Cli::printError(notice);
+
     QStringList arguments = parser.positionalArguments();
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
     const bool generating = parser.isSet(from) || parser.isSet(set) || parser.isSet(unset) || parser.isSet(only)
@@ -99,11 +184,16 @@ int main(int argc, char *argv[])
                                              "are for generate"));
         if (arguments.isEmpty())
             return usageError(QStringLiteral("check: no file given"));
-        return Cli::check(arguments);
+        const QString shape = parser.value(format);
+        if (shape != QLatin1String("text") && shape != QLatin1String("json"))
+            return usageError(QStringLiteral("check: --format is text or json, not '%1'").arg(shape));
+        return Cli::check(arguments, {parser.isSet(lenient), parser.isSet(quiet), shape == QLatin1String("json")});
     }
     if (command == QLatin1String("generate")) {
         if (!arguments.isEmpty())
             return usageError(QStringLiteral("generate: unexpected argument '%1'").arg(arguments.first()));
+        if (parser.isSet(quiet) || parser.isSet(format))
+            return usageError(QStringLiteral("generate: --quiet and --format are for check"));
         if (!parser.isSet(output))
             return usageError(QStringLiteral("generate: no output given (-o FILE, or -o - for standard output)"));
         if (parser.values(from).size() > 1 || parser.values(output).size() > 1)
@@ -114,7 +204,7 @@ int main(int argc, char *argv[])
         for (const QString &list : parser.values(only))
             onlyKeys += list.split(QLatin1Char(','));
         return Cli::generate({parser.value(from), onlyKeys, parser.values(unset), parser.values(set),
-                              parser.value(output)});
+                              parser.value(output), parser.isSet(lenient)});
     }
     return usageError(command.isEmpty() ? QStringLiteral("no command given (check or generate)")
                                         : QStringLiteral("unknown command '%1' (check or generate)").arg(command));

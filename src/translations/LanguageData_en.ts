@@ -21,6 +21,104 @@
     </message>
 </context>
 <context>
+    <name>AddressDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source>no value; it takes %1</source>
+        <translation>no value; it takes %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not one of %2</source>
+        <translation>&apos;%1&apos; is not one of %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number in &apos;%2&apos;, the part of it that is read; it takes %3</source>
+        <translation>&apos;%1&apos; holds no number in &apos;%2&apos;, the part of it that is read; it takes %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number; it takes %2</source>
+        <translation>&apos;%1&apos; holds no number; it takes %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, not one of %3</source>
+        <translation>&apos;%1&apos; reads as %2, not one of %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside %2</source>
+        <translation>&apos;%1&apos; is outside %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, outside %3</source>
+        <translation>&apos;%1&apos; reads as %2, outside %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; the row keeps %3</source>
+        <translation>%1: %2; the row keeps %3</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): the last, line %4, is taken</source>
+        <translation>%1 is given on %2 lines (%3): the last, line %4, is taken</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): line %4 is taken, the later ones are refused</source>
+        <translation>%1 is given on %2 lines (%3): line %4 is taken, the later ones are refused</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3), all refused</source>
+        <translation>%1 is given on %2 lines (%3), all refused</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; those of its kind are %2 to %3</source>
+        <translation>&apos;%1&apos; is not an option; those of its kind are %2 to %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; did you mean %2?</source>
+        <translation>&apos;%1&apos; is not an option; did you mean %2?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option</source>
+        <translation>&apos;%1&apos; is not an option</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; read as %3</source>
+        <translation>%1: &apos;%2&apos; read as %3</translation>
+    </message>
+    <message>
+        <source>The file holds no option line; nothing is taken from it.</source>
+        <translation>The file holds no option line; nothing is taken from it.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Reasons and warnings:</source>
+        <translation>Reasons and warnings:</translation>
+    </message>
+    <message>
+        <source>%1 more reasons and warnings are not shown.</source>
+        <translation>%1 more reasons and warnings are not shown.</translation>
+    </message>
+    <message>
+        <source>No option line found, warnings: %1</source>
+        <translation>No option line found, warnings: %1</translation>
+    </message>
+    <message>
+        <source>Option lines: %1, refused: %2, warnings: %3</source>
+        <translation>Option lines: %1, refused: %2, warnings: %3</translation>
+    </message>
+    <message>
+        <source>not a text file: it holds NUL bytes, or UTF-16 or UTF-32 that does not decode</source>
+        <translation>not a text file: it holds NUL bytes, or UTF-16 or UTF-32 that does not decode</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ID:</source>
@@ -243,24 +341,12 @@
         <translation>&amp;Halvex home page</translation>
     </message>
     <message>
-        <source>&amp;Default</source>
-        <translation>&amp;Default</translation>
-    </message>
-    <message>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
-    </message>
-    <message>
-        <source>&amp;Generate configuration file</source>
-        <translation>&amp;Generate configuration file</translation>
-    </message>
-    <message>
-        <source>&amp;Import configuration file</source>
-        <translation>&amp;Import configuration file</translation>
     </message>
     <message>
         <source>&amp;Generate Configuration File</source>
@@ -391,10 +477,6 @@
         <translation>The specified configuration file cannot be opened!</translation>
     </message>
     <message>
-        <source>Import configuration file done!</source>
-        <translation>Import configuration file done!</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -419,18 +501,6 @@
         <translation>( write here your question... )</translation>
     </message>
     <message>
-        <source>No option line found</source>
-        <translation>No option line found</translation>
-    </message>
-    <message>
-        <source>No option line refused, %1 in all</source>
-        <translation>No option line refused, %1 in all</translation>
-    </message>
-    <message>
-        <source>%1 of %2 option lines refused</source>
-        <translation>%1 of %2 option lines refused</translation>
-    </message>
-    <message>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
@@ -441,10 +511,6 @@
     <message>
         <source>Do you want to save your changes?</source>
         <translation>Do you want to save your changes?</translation>
-    </message>
-    <message>
-        <source>Line %1: value refused</source>
-        <translation>Line %1: value refused</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -549,6 +615,346 @@
     <message>
         <source>Unselect all options</source>
         <translation>Unselect all options</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;What&apos;s This?</translation>
+    </message>
+    <message>
+        <source>&amp;Default (system language)</source>
+        <translation>&amp;Default (system language)</translation>
+    </message>
+    <message>
+        <source>&amp;Generate configuration file…</source>
+        <translation>&amp;Generate configuration file…</translation>
+    </message>
+    <message>
+        <source>&amp;Import configuration file…</source>
+        <translation>&amp;Import configuration file…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Contact Technical Support</source>
+        <translation>Contact Technical Support</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be opened. Write to technical support at this address:</source>
+        <translation>No e-mail program could be opened. Write to technical support at this address:</translation>
+    </message>
+    <message>
+        <source>Halvex Home Page</source>
+        <translation>Halvex Home Page</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The home page is at this address:</source>
+        <translation>No web browser could be opened. The home page is at this address:</translation>
+    </message>
+    <message>
+        <source>Type to search: a name, a token or a short form (f537, rs 12).</source>
+        <translation>Type to search: a name, a token or a short form (f537, rs 12).</translation>
+    </message>
+    <message>
+        <source>Type to search</source>
+        <translation>Type to search</translation>
+    </message>
+    <message>
+        <source>%1, and the file is too large to be written in place (over 16 MiB)</source>
+        <translation>%1, and the file is too large to be written in place (over 16 MiB)</translation>
+    </message>
+    <message>
+        <source>No temporary file can be made in its folder (%1)</source>
+        <translation>No temporary file can be made in its folder (%1)</translation>
+    </message>
+    <message>
+        <source>The folder does not let it be replaced (%1)</source>
+        <translation>The folder does not let it be replaced (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made</source>
+        <translation>The folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>The old content cannot be kept in %1 (%2)</source>
+        <translation>The old content cannot be kept in %1 (%2)</translation>
+    </message>
+    <message>
+        <source>An in-place save of %1 did not finish: the file may be damaged. Its old content is kept in %2.</source>
+        <translation>An in-place save of %1 did not finish: the file may be damaged. Its old content is kept in %2.</translation>
+    </message>
+    <message>
+        <source>The name is not valid in the system&apos;s encoding</source>
+        <translation>The name is not valid in the system&apos;s encoding</translation>
+    </message>
+    <message>
+        <source>The file could not be put back as it was: its old content is kept in %1.</source>
+        <translation>The file could not be put back as it was: its old content is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Last import &amp;report</source>
+        <translation>Last import &amp;report</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be imported: %1.</source>
+        <translation>The specified configuration file cannot be imported: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a device on Windows, not of a file</source>
+        <translation>%1 is the name of a device on Windows, not of a file</translation>
+    </message>
+    <message>
+        <source>Windows does not keep a dot or blank at the end of a file name</source>
+        <translation>Windows does not keep a dot or blank at the end of a file name</translation>
+    </message>
+    <message>
+        <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
+        <translation>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</source>
+        <translation>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</translation>
+    </message>
+    <message>
+        <source>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</source>
+        <translation>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</translation>
+    </message>
+    <message>
+        <source>Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</source>
+        <translation>Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</translation>
+    </message>
+    <message>
+        <source>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</source>
+        <translation>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</translation>
+    </message>
+    <message>
+        <source>A line that begins, after any blanks, with a keyword and its colon sets that option; every other line is passed over. A number is read from as many characters after the colon as it is written with, and signs other than digits among them are dropped. A function is read from the token right after the colon, written exactly as in the table, in capitals; what follows it is ignored. When the file sets an option more than once, its last line counts.</source>
+        <translation>A line that begins, after any blanks, with a keyword and its colon sets that option; every other line is passed over. A number is read from as many characters after the colon as it is written with, and signs other than digits among them are dropped. A function is read from the token right after the colon, written exactly as in the table, in capitals; what follows it is ignored. When the file sets an option more than once, its last line counts.</translation>
+    </message>
+    <message>
+        <source>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default and its caption shows a warning sign, whose tooltip names the line, until the row is changed or a file is generated. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary.</source>
+        <translation>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default and its caption shows a warning sign, whose tooltip names the line, until the row is changed or a file is generated. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary.</translation>
+    </message>
+    <message>
+        <source>A file that takes more than half a second to read shows its progress and can be cancelled; the rows then stay as they were.</source>
+        <translation>A file that takes more than half a second to read shows its progress and can be cancelled; the rows then stay as they were.</translation>
+    </message>
+    <message>
+        <source>The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
+        <translation>The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</translation>
+    </message>
+    <message>
+        <source>quillary-cli checks and writes the same files from scripts, without a display, with the program&apos;s own reader and writer. &quot;quillary-cli check FILE...&quot; prints the report of each file; &quot;quillary-cli generate&quot; writes a file from the program&apos;s start-up state or from a file given with --from, changed by --set KEY=VALUE, --unset KEY and --only KEY,..., to the file given with -o (&quot;-o -&quot;: standard output). A key is the keyword with or without its #, in any case; a value is written as in the file. &quot;quillary-cli --help&quot; and &quot;man quillary-cli&quot; tell the rest.</source>
+        <translation>quillary-cli checks and writes the same files from scripts, without a display, with the program&apos;s own reader and writer. &quot;quillary-cli check FILE...&quot; prints the report of each file; &quot;quillary-cli generate&quot; writes a file from the program&apos;s start-up state or from a file given with --from, changed by --set KEY=VALUE, --unset KEY and --only KEY,..., to the file given with -o (&quot;-o -&quot;: standard output). A key is the keyword with or without its #, in any case; a value is written as in the file. &quot;quillary-cli --help&quot; and &quot;man quillary-cli&quot; tell the rest.</translation>
+    </message>
+    <message>
+        <source>On a function list, type what you know of the function you want: its name as shown (&quot;Folder 537&quot;), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was.</source>
+        <translation>On a function list, type what you know of the function you want: its name as shown (&quot;Folder 537&quot;), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was.</translation>
+    </message>
+    <message>
+        <source>a function token (table below)</source>
+        <translation>a function token (table below)</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Keyword</translation>
+    </message>
+    <message>
+        <source>What it sets</source>
+        <translation>What it sets</translation>
+    </message>
+    <message>
+        <source>Values in the file</source>
+        <translation>Values in the file</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation>In the list</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>What it does</translation>
+    </message>
+    <message>
+        <source>The rows</source>
+        <translation>The rows</translation>
+    </message>
+    <message>
+        <source>The options</source>
+        <translation>The options</translation>
+    </message>
+    <message>
+        <source>The functions of the inputs and buttons</source>
+        <translation>The functions of the inputs and buttons</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>The file</translation>
+    </message>
+    <message>
+        <source>Importing a file</source>
+        <translation>Importing a file</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>quillary-cli</source>
+        <translation>quillary-cli</translation>
+    </message>
+</context>
+<context>
+    <name>ManualDialog</name>
+    <message>
+        <source>Quillary Manual</source>
+        <translation>Quillary Manual</translation>
+    </message>
+</context>
+<context>
+    <name>OptionHelp</name>
+    <message>
+        <source>The number that identifies this player.</source>
+        <translation>The number that identifies this player.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s digital volume: the higher the number, the louder it plays.</source>
+        <translation>The player&apos;s digital volume: the higher the number, the louder it plays.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s energy saving mode. &quot;%1&quot; does not switch the player off: it only turns energy saving off.</source>
+        <translation>The player&apos;s energy saving mode. &quot;%1&quot; does not switch the player off: it only turns energy saving off.</translation>
+    </message>
+    <message>
+        <source>The monitoring mode of the player&apos;s serial port. The player&apos;s documentation describes each mode.</source>
+        <translation>The monitoring mode of the player&apos;s serial port. The player&apos;s documentation describes each mode.</translation>
+    </message>
+    <message>
+        <source>The number of the player&apos;s default boot folder: the folder it uses when it starts.</source>
+        <translation>The number of the player&apos;s default boot folder: the folder it uses when it starts.</translation>
+    </message>
+    <message>
+        <source>The speed of the player&apos;s serial port, in bits per second. The device connected to it must use the same speed.</source>
+        <translation>The speed of the player&apos;s serial port, in bits per second. The device connected to it must use the same speed.</translation>
+    </message>
+    <message>
+        <source>The function carried out when the player&apos;s input %1 is triggered.</source>
+        <translation>The function carried out when the player&apos;s input %1 is triggered.</translation>
+    </message>
+    <message>
+        <source>The function carried out when the player&apos;s button %1 is pressed.</source>
+        <translation>The function carried out when the player&apos;s button %1 is pressed.</translation>
+    </message>
+    <message>
+        <source>energy saving is off</source>
+        <translation>energy saving is off</translation>
+    </message>
+    <message>
+        <source>energy saving is on</source>
+        <translation>energy saving is on</translation>
+    </message>
+    <message>
+        <source>no monitoring on the serial port</source>
+        <translation>no monitoring on the serial port</translation>
+    </message>
+    <message>
+        <source>the player&apos;s daisy chain mode</source>
+        <translation>the player&apos;s daisy chain mode</translation>
+    </message>
+    <message>
+        <source>the player&apos;s monitoring mode</source>
+        <translation>the player&apos;s monitoring mode</translation>
+    </message>
+    <message>
+        <source>the player&apos;s advanced monitoring mode</source>
+        <translation>the player&apos;s advanced monitoring mode</translation>
+    </message>
+    <message>
+        <source>starts playing</source>
+        <translation>starts playing</translation>
+    </message>
+    <message>
+        <source>stops playing</source>
+        <translation>stops playing</translation>
+    </message>
+    <message>
+        <source>goes to the next track</source>
+        <translation>goes to the next track</translation>
+    </message>
+    <message>
+        <source>goes to the previous track</source>
+        <translation>goes to the previous track</translation>
+    </message>
+    <message>
+        <source>goes to the next folder</source>
+        <translation>goes to the next folder</translation>
+    </message>
+    <message>
+        <source>goes to the previous folder</source>
+        <translation>goes to the previous folder</translation>
+    </message>
+    <message>
+        <source>turns the volume up</source>
+        <translation>turns the volume up</translation>
+    </message>
+    <message>
+        <source>turns the volume down</source>
+        <translation>turns the volume down</translation>
+    </message>
+    <message>
+        <source>the folder with that number</source>
+        <translation>the folder with that number</translation>
+    </message>
+    <message>
+        <source>the serial command with that number</source>
+        <translation>the serial command with that number</translation>
+    </message>
+    <message>
+        <source>%1 bits per second</source>
+        <translation>%1 bits per second</translation>
+    </message>
+    <message>
+        <source>Accepted values: %1.</source>
+        <translation>Accepted values: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Default: %1.</source>
+        <translation>Default: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Import Configuration File</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation>Import configuration file done!</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,104 @@
     </message>
 </context>
 <context>
+    <name>AddressDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source>no value; it takes %1</source>
+        <translation>aucune valeur ; l&apos;option prend %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not one of %2</source>
+        <translation>« %1 » n&apos;est pas l&apos;une des valeurs %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number in &apos;%2&apos;, the part of it that is read; it takes %3</source>
+        <translation>« %1 » n&apos;a pas de nombre dans « %2 », la partie qui en est lue ; l&apos;option prend %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no number; it takes %2</source>
+        <translation>« %1 » n&apos;a pas de nombre ; l&apos;option prend %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, not one of %3</source>
+        <translation>« %1 » se lit %2, qui n&apos;est pas l&apos;une des valeurs %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside %2</source>
+        <translation>« %1 » est hors de %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; reads as %2, outside %3</source>
+        <translation>« %1 » se lit %2, hors de %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; the row keeps %3</source>
+        <translation>%1 : %2 ; l&apos;option garde %3</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): the last, line %4, is taken</source>
+        <translation>%1 figure sur %2 lignes (%3) : la dernière, ligne %4, est prise</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3): line %4 is taken, the later ones are refused</source>
+        <translation>%1 figure sur %2 lignes (%3) : la ligne %4 est prise, les suivantes sont refusées</translation>
+    </message>
+    <message>
+        <source>%1 is given on %2 lines (%3), all refused</source>
+        <translation>%1 figure sur %2 lignes (%3), toutes refusées</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; those of its kind are %2 to %3</source>
+        <translation>« %1 » n&apos;est pas une option ; celles de ce genre vont de %2 à %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option; did you mean %2?</source>
+        <translation>« %1 » n&apos;est pas une option ; vouliez-vous dire %2 ?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an option</source>
+        <translation>« %1 » n&apos;est pas une option</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; read as %3</source>
+        <translation>%1 : « %2 » lu comme %3</translation>
+    </message>
+    <message>
+        <source>The file holds no option line; nothing is taken from it.</source>
+        <translation>Le fichier ne contient aucune ligne d&apos;option ; rien n&apos;en est pris.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Reasons and warnings:</source>
+        <translation>Raisons et avertissements :</translation>
+    </message>
+    <message>
+        <source>%1 more reasons and warnings are not shown.</source>
+        <translation>%1 autres raisons et avertissements ne sont pas affichés.</translation>
+    </message>
+    <message>
+        <source>No option line found, warnings: %1</source>
+        <translation>Aucune ligne d&apos;option trouvée, avertissements : %1</translation>
+    </message>
+    <message>
+        <source>Option lines: %1, refused: %2, warnings: %3</source>
+        <translation>Lignes d&apos;option : %1, refusées : %2, avertissements : %3</translation>
+    </message>
+    <message>
+        <source>not a text file: it holds NUL bytes, or UTF-16 or UTF-32 that does not decode</source>
+        <translation>ce n&apos;est pas un fichier texte : il contient des octets nuls, ou de l&apos;UTF-16 ou de l&apos;UTF-32 qui ne se décode pas</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ID:</source>
@@ -243,24 +341,12 @@
         <translation>Site web d&apos;&amp;Halvex</translation>
     </message>
     <message>
-        <source>&amp;Default</source>
-        <translation>Par &amp;défaut</translation>
-    </message>
-    <message>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
-    </message>
-    <message>
-        <source>&amp;Generate configuration file</source>
-        <translation>&amp;Générer le fichier de configuration</translation>
-    </message>
-    <message>
-        <source>&amp;Import configuration file</source>
-        <translation>&amp;Importer un fichier de configuration</translation>
     </message>
     <message>
         <source>&amp;Generate Configuration File</source>
@@ -391,10 +477,6 @@
         <translation>Le fichier de configuration indiqué ne peut pas être ouvert !</translation>
     </message>
     <message>
-        <source>Import configuration file done!</source>
-        <translation>Fichier de configuration importé !</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -419,18 +501,6 @@
         <translation>( écrivez votre question ici... )</translation>
     </message>
     <message>
-        <source>No option line found</source>
-        <translation>Aucune ligne d&apos;option trouvée</translation>
-    </message>
-    <message>
-        <source>No option line refused, %1 in all</source>
-        <translation>Aucune ligne d&apos;option refusée, %1 au total</translation>
-    </message>
-    <message>
-        <source>%1 of %2 option lines refused</source>
-        <translation>Lignes d&apos;option refusées : %1 sur %2</translation>
-    </message>
-    <message>
         <source>Saved to %1</source>
         <translation>Enregistré dans %1</translation>
     </message>
@@ -441,10 +511,6 @@
     <message>
         <source>Do you want to save your changes?</source>
         <translation>Voulez-vous enregistrer vos modifications ?</translation>
-    </message>
-    <message>
-        <source>Line %1: value refused</source>
-        <translation>Ligne %1 : valeur refusée</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -516,7 +582,7 @@
     </message>
     <message>
         <source>Do you want to save the options shown over it?</source>
-        <translation>Voulez-vous enregistrer les options affichées à sa place ?</translation>
+        <translation>Voulez-vous enregistrer les options affichées à sa place&#xa0;?</translation>
     </message>
     <message>
         <source>Import of %1</source>
@@ -549,6 +615,346 @@
     <message>
         <source>Unselect all options</source>
         <translation>Désélection de toutes les options</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
+    </message>
+    <message>
+        <source>&amp;Default (system language)</source>
+        <translation>Par &amp;défaut (langue du système)</translation>
+    </message>
+    <message>
+        <source>&amp;Generate configuration file…</source>
+        <translation>&amp;Générer le fichier de configuration…</translation>
+    </message>
+    <message>
+        <source>&amp;Import configuration file…</source>
+        <translation>&amp;Importer un fichier de configuration…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Contact Technical Support</source>
+        <translation>Contacter le support technique</translation>
+    </message>
+    <message>
+        <source>No e-mail program could be opened. Write to technical support at this address:</source>
+        <translation>Aucun programme de messagerie n&apos;a pu être ouvert. Écrivez au support technique à cette adresse :</translation>
+    </message>
+    <message>
+        <source>Halvex Home Page</source>
+        <translation>Site web d&apos;Halvex</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. The home page is at this address:</source>
+        <translation>Aucun navigateur web n&apos;a pu être ouvert. Le site se trouve à cette adresse :</translation>
+    </message>
+    <message>
+        <source>Type to search: a name, a token or a short form (f537, rs 12).</source>
+        <translation>Tapez pour chercher : un nom, un jeton ou une forme courte (f537, rs 12).</translation>
+    </message>
+    <message>
+        <source>Type to search</source>
+        <translation>Tapez pour chercher</translation>
+    </message>
+    <message>
+        <source>%1, and the file is too large to be written in place (over 16 MiB)</source>
+        <translation>%1, et le fichier est trop grand pour être écrit sur place (plus de 16 Mio)</translation>
+    </message>
+    <message>
+        <source>No temporary file can be made in its folder (%1)</source>
+        <translation>Aucun fichier temporaire ne peut être créé dans son dossier (%1)</translation>
+    </message>
+    <message>
+        <source>The folder does not let it be replaced (%1)</source>
+        <translation>Le dossier ne permet pas de le remplacer (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made</source>
+        <translation>Le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>The old content cannot be kept in %1 (%2)</source>
+        <translation>L&apos;ancien contenu ne peut pas être conservé dans %1 (%2)</translation>
+    </message>
+    <message>
+        <source>An in-place save of %1 did not finish: the file may be damaged. Its old content is kept in %2.</source>
+        <translation>Un enregistrement sur place de %1 ne s&apos;est pas terminé : le fichier est peut-être endommagé. Son ancien contenu est conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>The name is not valid in the system&apos;s encoding</source>
+        <translation>Le nom n&apos;est pas valide dans le codage du système</translation>
+    </message>
+    <message>
+        <source>The file could not be put back as it was: its old content is kept in %1.</source>
+        <translation>Le fichier n&apos;a pas pu être remis dans son état d&apos;origine : son ancien contenu est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>Last import &amp;report</source>
+        <translation>&amp;Rapport de la dernière importation</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be imported: %1.</source>
+        <translation>Le fichier de configuration indiqué ne peut pas être importé : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a device on Windows, not of a file</source>
+        <translation>%1 est le nom d’un périphérique sous Windows, pas d’un fichier</translation>
+    </message>
+    <message>
+        <source>Windows does not keep a dot or blank at the end of a file name</source>
+        <translation>Windows ne garde pas de point ni d’espace à la fin d’un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
+        <translation>Windows n’accepte ni &lt; &gt; : &quot; | ? * ni caractère de contrôle dans un nom de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</source>
+        <translation>Chaque ligne de la fenêtre est une option du lecteur. Cochez sa case pour mettre l&apos;option dans le fichier et choisissez sa valeur à droite ; une ligne non cochée n&apos;écrit rien. Le texte du milieu nomme l&apos;option et son mot-clé dans le fichier. Laissez la souris dessus, ou utilisez Aide &gt; Qu&apos;est-ce que c&apos;est ? (Maj+F1), pour lire ce que fait l&apos;option et ce que veulent dire ses valeurs.</translation>
+    </message>
+    <message>
+        <source>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</source>
+        <translation>Fichier &gt; Appliquer les réglages par défaut (Ctrl+D) remet chaque valeur à sa valeur par défaut et garde les coches. Sélectionner toutes les options (Ctrl+C) et Désélectionner toutes les options (Ctrl+U) cochent et décochent toutes les lignes.</translation>
+    </message>
+    <message>
+        <source>Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</source>
+        <translation>Générer écrit une ligne pour chaque ligne cochée, dans l&apos;ordre des lignes : le mot-clé, deux-points et la valeur, sans espace. Chaque ligne se termine par CR LF, quel que soit le système. Les nombres s&apos;écrivent avec le nombre de chiffres du tableau ci-dessus, complétés par des zéros à gauche ; Énergie et Surveillance s&apos;écrivent par le numéro de leur élément, les fonctions par leur jeton et le débit tel qu&apos;il s&apos;affiche. Avec toutes les lignes cochées à leur valeur par défaut, le fichier contient :</translation>
+    </message>
+    <message>
+        <source>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</source>
+        <translation>Fichier &gt; Importer un fichier de configuration (Ctrl+O) relit un fichier dans les lignes ; de même pour un fichier déposé sur la fenêtre ou nommé au lancement du programme. Le fichier peut être en UTF-8, avec ou sans indicateur d&apos;ordre des octets, ou en UTF-16 ou UTF-32 avec un indicateur d&apos;ordre des octets, avec toutes fins de ligne.</translation>
+    </message>
+    <message>
+        <source>A line that begins, after any blanks, with a keyword and its colon sets that option; every other line is passed over. A number is read from as many characters after the colon as it is written with, and signs other than digits among them are dropped. A function is read from the token right after the colon, written exactly as in the table, in capitals; what follows it is ignored. When the file sets an option more than once, its last line counts.</source>
+        <translation>Une ligne qui commence, après d&apos;éventuels blancs, par un mot-clé et ses deux-points règle cette option ; toute autre ligne est ignorée. Un nombre est lu dans autant de caractères après les deux-points qu&apos;il s&apos;écrit avec, et les signes autres que des chiffres y sont écartés. Une fonction est lue dans le jeton qui suit les deux-points, écrit exactement comme dans le tableau, en majuscules ; ce qui le suit est ignoré. Quand le fichier règle une option plusieurs fois, c&apos;est sa dernière ligne qui compte.</translation>
+    </message>
+    <message>
+        <source>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default and its caption shows a warning sign, whose tooltip names the line, until the row is changed or a file is generated. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary.</source>
+        <translation>Les lignes que le fichier ne nomme pas finissent décochées à leur valeur par défaut. Une ligne dont la valeur manque ou sort des valeurs de l&apos;option est refusée : sa ligne est cochée à sa valeur par défaut et son libellé montre un signe d&apos;avertissement, dont l&apos;info-bulle nomme la ligne du fichier, jusqu&apos;à ce que la ligne soit modifiée ou qu&apos;un fichier soit généré. Le rapport qui suit l&apos;importation donne chaque ligne d&apos;option, OK ou ERREUR avec son numéro de ligne, après un résumé.</translation>
+    </message>
+    <message>
+        <source>A file that takes more than half a second to read shows its progress and can be cancelled; the rows then stay as they were.</source>
+        <translation>Un fichier dont la lecture dure plus d&apos;une demi-seconde montre son avancement et peut être annulé ; les lignes restent alors telles qu&apos;elles étaient.</translation>
+    </message>
+    <message>
+        <source>The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
+        <translation>Le titre montre un astérisque tant que les lignes portent des modifications qu&apos;aucun fichier n&apos;a encore reçues ; fermer la fenêtre ou importer un fichier demande alors d&apos;abord s&apos;il faut les enregistrer. Un fichier n&apos;est remplacé qu&apos;une fois le nouveau complet, si bien qu&apos;un échec ne laisse jamais un demi-fichier. Les dialogues d&apos;enregistrement et d&apos;ouverture s&apos;ouvrent dans le dernier dossier utilisé. Seuls les fichiers ordinaires sont lus ou écrits : un dossier, un périphérique ou un tube est refusé.</translation>
+    </message>
+    <message>
+        <source>quillary-cli checks and writes the same files from scripts, without a display, with the program&apos;s own reader and writer. &quot;quillary-cli check FILE...&quot; prints the report of each file; &quot;quillary-cli generate&quot; writes a file from the program&apos;s start-up state or from a file given with --from, changed by --set KEY=VALUE, --unset KEY and --only KEY,..., to the file given with -o (&quot;-o -&quot;: standard output). A key is the keyword with or without its #, in any case; a value is written as in the file. &quot;quillary-cli --help&quot; and &quot;man quillary-cli&quot; tell the rest.</source>
+        <translation>quillary-cli vérifie et écrit les mêmes fichiers depuis des scripts, sans affichage, avec le lecteur et l&apos;écrivain du programme lui-même. « quillary-cli check FICHIER... » affiche le rapport de chaque fichier ; « quillary-cli generate » écrit un fichier à partir de l&apos;état du programme au démarrage ou d&apos;un fichier donné par --from, modifié par --set CLÉ=VALEUR, --unset CLÉ et --only CLÉ,..., dans le fichier donné par -o (« -o - » : la sortie standard). Une clé est le mot-clé avec ou sans son #, en majuscules ou minuscules ; une valeur s&apos;écrit comme dans le fichier. « quillary-cli --help » et « man quillary-cli » en disent plus.</translation>
+    </message>
+    <message>
+        <source>On a function list, type what you know of the function you want: its name as shown (&quot;Folder 537&quot;), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was.</source>
+        <translation>Sur une liste de fonctions, tapez ce que vous savez de la fonction voulue : son nom tel qu&apos;il s&apos;affiche (« Dossier 537 »), son jeton dans le fichier (FOLDER537) ou une forme courte (f537, rs 12, v-). Les fonctions trouvées s&apos;affichent près de la liste, la meilleure en premier ; Entrée prend celle qui est en surbrillance, Échap laisse la valeur telle qu&apos;elle était.</translation>
+    </message>
+    <message>
+        <source>a function token (table below)</source>
+        <translation>un jeton de fonction (tableau ci-dessous)</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Mot-clé</translation>
+    </message>
+    <message>
+        <source>What it sets</source>
+        <translation>Ce qu&apos;il règle</translation>
+    </message>
+    <message>
+        <source>Values in the file</source>
+        <translation>Valeurs dans le fichier</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation>Dans la liste</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Ce qu&apos;elle fait</translation>
+    </message>
+    <message>
+        <source>The rows</source>
+        <translation>Les lignes</translation>
+    </message>
+    <message>
+        <source>The options</source>
+        <translation>Les options</translation>
+    </message>
+    <message>
+        <source>The functions of the inputs and buttons</source>
+        <translation>Les fonctions des entrées et des boutons</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation>Le fichier</translation>
+    </message>
+    <message>
+        <source>Importing a file</source>
+        <translation>Importer un fichier</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>quillary-cli</source>
+        <translation>quillary-cli</translation>
+    </message>
+</context>
+<context>
+    <name>ManualDialog</name>
+    <message>
+        <source>Quillary Manual</source>
+        <translation>Manuel de Quillary</translation>
+    </message>
+</context>
+<context>
+    <name>OptionHelp</name>
+    <message>
+        <source>The number that identifies this player.</source>
+        <translation>Le numéro qui identifie ce lecteur.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s digital volume: the higher the number, the louder it plays.</source>
+        <translation>Le volume numérique du lecteur : plus le nombre est grand, plus il joue fort.</translation>
+    </message>
+    <message>
+        <source>The player&apos;s energy saving mode. &quot;%1&quot; does not switch the player off: it only turns energy saving off.</source>
+        <translation>Le mode d&apos;économie d&apos;énergie du lecteur. « %1 » n&apos;éteint pas le lecteur : seule l&apos;économie d&apos;énergie est désactivée.</translation>
+    </message>
+    <message>
+        <source>The monitoring mode of the player&apos;s serial port. The player&apos;s documentation describes each mode.</source>
+        <translation>Le mode de surveillance du port série du lecteur. La documentation du lecteur décrit chaque mode.</translation>
+    </message>
+    <message>
+        <source>The number of the player&apos;s default boot folder: the folder it uses when it starts.</source>
+        <translation>Le numéro du dossier de démarrage par défaut du lecteur : le dossier qu&apos;il utilise quand il démarre.</translation>
+    </message>
+    <message>
+        <source>The speed of the player&apos;s serial port, in bits per second. The device connected to it must use the same speed.</source>
+        <translation>La vitesse du port série du lecteur, en bits par seconde. L&apos;appareil qui y est relié doit utiliser la même vitesse.</translation>
+    </message>
+    <message>
+        <source>The function carried out when the player&apos;s input %1 is triggered.</source>
+        <translation>La fonction exécutée quand l&apos;entrée %1 du lecteur est déclenchée.</translation>
+    </message>
+    <message>
+        <source>The function carried out when the player&apos;s button %1 is pressed.</source>
+        <translation>La fonction exécutée quand le bouton %1 du lecteur est pressé.</translation>
+    </message>
+    <message>
+        <source>energy saving is off</source>
+        <translation>l&apos;économie d&apos;énergie est désactivée</translation>
+    </message>
+    <message>
+        <source>energy saving is on</source>
+        <translation>l&apos;économie d&apos;énergie est activée</translation>
+    </message>
+    <message>
+        <source>no monitoring on the serial port</source>
+        <translation>aucune surveillance sur le port série</translation>
+    </message>
+    <message>
+        <source>the player&apos;s daisy chain mode</source>
+        <translation>le mode chaînage du lecteur</translation>
+    </message>
+    <message>
+        <source>the player&apos;s monitoring mode</source>
+        <translation>le mode surveillance du lecteur</translation>
+    </message>
+    <message>
+        <source>the player&apos;s advanced monitoring mode</source>
+        <translation>le mode surveillance avancée du lecteur</translation>
+    </message>
+    <message>
+        <source>starts playing</source>
+        <translation>lance la lecture</translation>
+    </message>
+    <message>
+        <source>stops playing</source>
+        <translation>arrête la lecture</translation>
+    </message>
+    <message>
+        <source>goes to the next track</source>
+        <translation>passe à la piste suivante</translation>
+    </message>
+    <message>
+        <source>goes to the previous track</source>
+        <translation>revient à la piste précédente</translation>
+    </message>
+    <message>
+        <source>goes to the next folder</source>
+        <translation>passe au dossier suivant</translation>
+    </message>
+    <message>
+        <source>goes to the previous folder</source>
+        <translation>revient au dossier précédent</translation>
+    </message>
+    <message>
+        <source>turns the volume up</source>
+        <translation>monte le volume</translation>
+    </message>
+    <message>
+        <source>turns the volume down</source>
+        <translation>baisse le volume</translation>
+    </message>
+    <message>
+        <source>the folder with that number</source>
+        <translation>le dossier de ce numéro</translation>
+    </message>
+    <message>
+        <source>the serial command with that number</source>
+        <translation>la commande série de ce numéro</translation>
+    </message>
+    <message>
+        <source>%1 bits per second</source>
+        <translation>%1 bits par seconde</translation>
+    </message>
+    <message>
+        <source>Accepted values: %1.</source>
+        <translation>Valeurs acceptées : %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Default: %1.</source>
+        <translation>Par défaut : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Importer un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation>Fichier de configuration importé !</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@ expected_files() {
     for size in $ICON_SIZES; do
         echo "$2/icons/hicolor/${size}x${size}/apps/quillary.png"
     done
+    echo "$2/icons/hicolor/scalable/apps/quillary.svg"
     echo "$2/quillary/translations/LanguageData_en.qm"
     echo "$2/quillary/translations/LanguageData_fr.qm"
 }

@@ -17,10 +17,17 @@
 namespace {
 
 // A preference file as the program writes it, unless told otherwise.
+// The preference file is a text file: CR LF ends its lines on Windows.
+#ifdef Q_OS_WIN
+const QByteArray eol = "\r\n";
+#else
+const QByteArray eol = "\n";
+#endif
+
 QByteArray fiveLines(const QByteArray &fifth, const QByteArray &first = "PLX71.10")
 {
-    return first + "\nQuillary (Configuration File)\nGenerate by: Quillary 1.2.0.0\n*** Default Language:\n"
-           + fifth + "\n";
+    return first + eol + "Quillary (Configuration File)" + eol + "Generate by: Quillary 1.2.0.0" + eol
+           + "*** Default Language:" + eol + fifth + eol;
 }
 
 // The French translation cut short ("cut"), or with its first section, the language name, passed
@@ -58,15 +65,17 @@ QStringList shown(const MainWindow &window)
     return shown << window.findChild<QCheckBox *>("checkBox_ID")->text() << item("comboBox_Power", 0)
                  << item("comboBox_Input01", Options::FirstFolderIndex)
                  << item("comboBox_Button2", Options::FirstSerialIndex)
-                 << QCoreApplication::translate("MainWindow", "( write here your question... )");
+                 << QCoreApplication::translate("MainWindow", "( write here your question... )")
+                 << QCoreApplication::translate("QPlatformTheme", "Cancel");   // Qt's own, from Qt's translations
 }
 
 // Default follows the system, and falls back to the built-in English texts.
 QStringList shownIn(const QString &language)
 {
     if (language == "action_Fran_ais" || (language == "actionDefault" && QLocale::system().name().startsWith("fr")))
-        return {language, "ID :", "Désactivé", "Dossier 000", "Commande série 001", "( écrivez votre question ici... )"};
-    return {language, "ID:", "Off", "Folder 000", "Serial command 001", "( write here your question... )"};
+        return {language, "ID :", "Désactivé", "Dossier 000", "Commande série 001", "( écrivez votre question ici... )",
+                "Annuler"};
+    return {language, "ID:", "Off", "Folder 000", "Serial command 001", "( write here your question... )", "Cancel"};
 }
 
 } // namespace
@@ -76,7 +85,7 @@ class TestLanguage : public QObject
     Q_OBJECT
 
     // The per-user data folder and the preference file in it.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString file = data + "/Quillary.cfg";
 
 private slots:

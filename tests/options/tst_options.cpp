@@ -3,6 +3,7 @@
 #include "app/elidedlabel.h"
 #include "app/globals.h"
 #include "app/mainwindow.h"
+#include "app/readablecolour.h"
 #include "configfile/configwriter.h"
 #include "document/optiondocument.h"
 #include "options/functionsearch.h"
@@ -112,18 +113,22 @@ private slots:
         trigger(window, language);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *box = window.findChild<QComboBox *>("comboBox_Input15");
+        // A list at the top and one at the bottom of the window: the search opens below the one, above the other.
+        auto *box = window.findChild<QComboBox *>(typed.size() % 2 ? "comboBox_Input01" : "comboBox_Button2");
+        window.findChild<QScrollArea *>()->ensureWidgetVisible(box);
         const int before = box->currentIndex();
         box->setFocus();
         QSignalSpy changed(box, qOverload<int>(&QComboBox::currentIndexChanged));
         QWidget *const focused = nullptr;   // keys go where the keyboard's would
         for (const QChar c : typed)
             QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, c, Qt::NoModifier);
+        const QRect popup = QApplication::activePopupWidget()->geometry(), boxArea(box->mapToGlobal(QPoint()), box->size());
+        QVERIFY(box->screen()->availableGeometry().contains(popup) && !popup.intersects(boxArea));
         QTest::keyClick(focused, Qt::Key(key));
         QCOMPARE(box->currentIndex(), index == Unchanged ? before : index);
         QCOMPARE(changed.count(), index == Unchanged ? 0 : 1);
         QCOMPARE(window.isWindowModified(), index != Unchanged);
-        QCOMPARE(box->toolTip(), Options::functionToken(box->currentIndex()));
+        QCOMPARE(box->toolTip().section('\n', 0, 0), Options::functionToken(box->currentIndex()));
         // Enter on no match keeps the search open and says so.
         QWidget *search = QApplication::activePopupWidget();
         QCOMPARE(search && search->findChild<QLabel *>()->isVisible(), key == enter && index == Unchanged);
@@ -192,7 +197,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         ModalDriver driver;
-        driver.answerMessageBox();   // the import's report
+        driver.cancelDialog();   // the import's report
         window.openFile(dir.filePath("before.txt"));
         QCOMPARE(window.windowTitle(), QString("before.txt[*] — Quillary"));
         window.activateWindow();   // again, after the report
@@ -219,7 +224,7 @@ private slots:
         } else if (change == ClickVolume || change == ClickId) {
             window.findChild<QCheckBox *>(change == ClickId ? "checkBox_ID" : "checkBox_Volume")->click();
         } else if (change == ImportOther) {
-            driver.answerMessageBox();
+            driver.cancelDialog();
             window.openFile(dir.filePath("other.txt"));
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -308,6 +313,17 @@ private slots:
         QApplication::setFont(QFont(original.family(), points));
         const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
         MainWindow window;
+        // A light theme at 9 pt, a dark one at 11: the descriptions and the path are readable, yet softer than
+        // the captions. Known figures first: black on white, and the old fixed grey on a light window.
+        QCOMPARE(ReadableColour::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(qRound(10 * ReadableColour::contrastRatio(QColor(172, 163, 153), QColor(239, 239, 239))), 22);
+        const QPalette palette(points == 9 ? QColor(239, 239, 239) : QColor(53, 53, 53));   // text in contrast
+        window.setPalette(palette);
+        const auto contrast = [&](const QWidget *w) {
+            return ReadableColour::contrastRatio(w->palette().color(QPalette::WindowText), palette.color(QPalette::Window));
+        };
+        const double plain = contrast(&window), path = contrast(window.findChild<QLabel *>("label_Generate_Path"));
+        qInfo("descriptions and path %.2f:1, window text %.2f:1", path, plain);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         trigger(window, language);   // the window fits the new texts
@@ -347,6 +363,7 @@ private slots:
                 QVERIFY2(text.width() >= widest, qPrintable(list->objectName()));
             }
             QCOMPARE(editor->accessibleDescription(), info->text());
+            QVERIFY(contrast(info) >= ReadableColour::MinimumContrast && contrast(info) < plain && contrast(info) == path);
         }
         QCOMPARE(editorLefts.size(), 1);
     }

@@ -1,5 +1,7 @@
 #include "modaldriver.h"
 
+#include "configfile/reportdialog.h"
+
 #include <QApplication>
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -10,6 +12,9 @@ static ModalDriver::Seen seenIn(QWidget *w)
 {
     if (auto *box = qobject_cast<QMessageBox *>(w))
         return {box->windowTitle(), box->text(), box->icon(), box->textFormat()};
+    if (auto *report = qobject_cast<ReportDialog *>(w))
+        return {w->windowTitle(), report->summary() + '\n' + report->report(),
+                report->isWarning() ? QMessageBox::Warning : QMessageBox::Information};
     auto *files = qobject_cast<QFileDialog *>(w);
     auto *progress = qobject_cast<QProgressDialog *>(w);
     const QString text = files ? files->selectedFiles().value(0, files->directory().path())

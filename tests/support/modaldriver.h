@@ -14,7 +14,8 @@ class ModalDriver : public QObject
 {
 public:
     // What each dialog showed as it came up: a box its text, a file dialog the file it
-    // proposes (or its folder), a progress dialog its label.
+    // proposes (or its folder), a progress dialog its label, the import's report its
+    // summary and report.
     struct Seen { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; Qt::TextFormat format = Qt::AutoText; };
 
     explicit ModalDriver(int watchdogMs = 10000);

@@ -1,9 +1,35 @@
 #pragma once
 
+#include <QFile>
+#include <QFont>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "app/applicationidentity.h"
+#include "app/settings.h"
+
+// On Windows: the remembered settings in an INI file below the tests' own data folder
+// rather than the user's registry; and "monospace" for the offscreen platform, which
+// reads Qt's fonts folder without fontconfig's generic names, as on Linux.
+inline void windowsTestEnvironment()
+{
+#ifdef Q_OS_WIN
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    QFile::remove(folder + QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/')
+                  + QCoreApplication::applicationName() + QStringLiteral(".ini"));   // nothing of an earlier run
+    QFont::insertSubstitution(QStringLiteral("monospace"), QStringLiteral("DejaVu Sans Mono"));
+#endif
+}
+
+// Nothing remembered from an earlier run. The file is removed by its name: a QSettings made
+// here would fix where QSettings looks for the whole process, before a test could choose.
+inline void forgetSettings()
+{
+    QFile::remove(Settings::fileName());
+}
 
 // QTEST_MAIN with the program's identity, Qt's own dialogs and an isolated per-user
 // data folder, so tests never read or write the real user's preference file.
@@ -14,9 +40,10 @@
         enableHighDpiScaling();                                                                     \
         QStandardPaths::setTestModeEnabled(true);                                                   \
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                \
+        windowsTestEnvironment();                                                                   \
         QApplication app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                    \
-        QSettings().clear(); /* nothing remembered from an earlier run */                          \
+        forgetSettings();                                                                           \
         TestClass tc;                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                  \
         return QTest::qExec(&tc, argc, argv);                                                       \

@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 #include <QPair>
+#include <QRegularExpression>
+
+#include <optional>
 #include <QStringList>
 
 class QWidget;
@@ -28,8 +31,21 @@ enum Row { Id, Volume, Power, Monitor, Boot, Input01, Button1 = 20, Button2, Bau
 // after an import. Sample 2 has every row ticked and off its default.
 Options::OptionStates sampleStates(int k);
 
-// One line of an import report: "<br>#ID:-----...> OK</br>", or ERROR with the line number.
+// One line of an import report: "#ID:-----...> OK\n", or ERROR with the line number.
 QString reportLine(const char *key, int errorLine = 0);
+
+// One file of the table support/verdicts.txt and what the import says of it.
+struct VerdictCase {
+    QString name;
+    QByteArray file;
+    QStringList said;    // the report lines and the notes ("3: TEXT", "-: TEXT"), in the order check prints them
+    QStringList marks;   // the tooltips of the rows marked: "Line 3: TEXT"
+    QString summary;     // or "not text"
+    std::optional<Options::OptionStates> rows;   // as the window shows them then; none: as they were
+    QStringList lines() const { return said.filter(QRegularExpression("^#")); }
+    QStringList notes() const { return said.filter(QRegularExpression("^[-0-9]")); }
+};
+QList<VerdictCase> verdictCases();
 
 // Triggers the window's action of that name.
 void trigger(QWidget &window, const QString &action);

@@ -1,8 +1,9 @@
 #include "commandline.h"
 
+#include "files/resolvedname.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -60,7 +61,7 @@ WindowRequest parseWindowArguments(const QStringList &arguments)
         return {UsageError, QString()};
     }
     const QString file = files.value(0);
-    return {std::nullopt, file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath()};
+    return {std::nullopt, file.isEmpty() ? QString() : absoluteName(file)};
 }
 
 } // namespace CommandLine

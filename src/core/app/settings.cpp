@@ -1,10 +1,15 @@
 #include "settings.h"
 
+#include "files/resolvedname.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -12,27 +17,60 @@ const QString lastFolderKey = QStringLiteral("files/lastFolder");
 const QString recentFilesKey = QStringLiteral("files/recent");
 const QString windowGeometryKey = QStringLiteral("window/geometry");
 
+// On Windows QFileInfo::isWritable() looks at the read-only attribute only, which a
+// folder such as Program Files does not carry although a user may not write there:
+// only trying tells.
+bool mayWriteIn(const QFileInfo &folder)
+{
+#ifdef Q_OS_WIN
+    QTemporaryFile probe(folder.absoluteFilePath() + QStringLiteral("/XXXXXX.tmp"));
+    return probe.open();
+#else
+    return folder.isWritable();
+#endif
+}
+
 } // namespace
 
 namespace Settings {
 
+QString fileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName()
+           + QStringLiteral(".conf");
+}
+
+bool usable()
+{
+    for (const QString &name : {fileName(), fileName() + QStringLiteral(".lock")}) {
+        const ResolvedName resolved = resolveName(name);
+        if ((resolved.exists && !resolved.regular) || resolved.error == ELOOP)
+            return false;
+    }
+    return true;
+}
+
 QString lastFolder()
 {
-    return QSettings().value(lastFolderKey).toString();
+    return usable() ? QSettings().value(lastFolderKey).toString() : QString();
 }
 
 void setLastFolder(const QString &folder)
 {
-    QSettings().setValue(lastFolderKey, folder);
+    if (usable())
+        QSettings().setValue(lastFolderKey, folder);
 }
 
 QStringList recentFiles()
 {
-    return QSettings().value(recentFilesKey).toStringList().mid(0, MaxRecentFiles);
+    return usable() ? QSettings().value(recentFilesKey).toStringList().mid(0, MaxRecentFiles) : QStringList();
 }
 
 void addRecentFile(const QString &path)
 {
+    if (!usable())
+        return;
     const QString file = QFileInfo(path).absoluteFilePath();
     QStringList files = recentFiles();
     files.removeAll(file);
@@ -42,24 +80,26 @@ void addRecentFile(const QString &path)
 
 void clearRecentFiles()
 {
-    QSettings().remove(recentFilesKey);
+    if (usable())
+        QSettings().remove(recentFilesKey);
 }
 
 QByteArray windowGeometry()
 {
-    return QSettings().value(windowGeometryKey).toByteArray();
+    return usable() ? QSettings().value(windowGeometryKey).toByteArray() : QByteArray();
 }
 
 void setWindowGeometry(const QByteArray &geometry)
 {
-    QSettings().setValue(windowGeometryKey, geometry);
+    if (usable())
+        QSettings().setValue(windowGeometryKey, geometry);
 }
 
 QString firstWritableFolder(const QStringList &candidates, const QString &lastResort)
 {
     for (const QString &folder : candidates) {
         const QFileInfo info(folder);
-        if (!folder.isEmpty() && info.isDir() && info.isWritable())
+        if (!folder.isEmpty() && info.isDir() && mayWriteIn(info))
             return info.absoluteFilePath();
     }
     return lastResort;

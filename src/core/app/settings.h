@@ -9,6 +9,14 @@
 // organisation and application names, in the user's configuration folder.
 namespace Settings {
 
+// The file QSettings keeps them in: ~/.config/Halvex/Quillary.conf on Linux.
+QString fileName();
+
+// False when that file, or QSettings' lock file beside it, is no regular file: QSettings
+// opens them as they are, and a FIFO there would block the program for good. Nothing is
+// then read or stored. Every use of QSettings asks this first.
+bool usable();
+
 // The folder of the configuration file last chosen in a save or open dialog, or empty.
 QString lastFolder();
 void setLastFolder(const QString &folder);

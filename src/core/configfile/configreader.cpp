@@ -1,6 +1,9 @@
 #include "configreader.h"
 
+#include "keyhint.h"
 #include "linesource.h"
+
+#include <algorithm>
 
 namespace ConfigReader {
 
@@ -47,12 +50,11 @@ const KeyTable &keyTable()
 // with the only colon in it, so a line begins with a key exactly when its text up to
 // its first colon is that key. Every line of a file comes here: the colon is looked
 // for only where a key can end.
-int rowOfKey(QStringView line)
+int rowOfKey(QStringView line, const KeyTable &table)
 {
     qsizetype start = 0;
     while (start < line.size() && line[start].isSpace())
         ++start;
-    const KeyTable &table = keyTable();
     const QStringView head = line.mid(start, table.longest);
     qsizetype colon = 0;
     while (colon < head.size() && head[colon] != QLatin1Char(':'))
@@ -95,72 +97,153 @@ const QString &keyOf(int row)
     return keyTable().keys[row];
 }
 
-bool parseNumericOption(const QString &line, const QString &key, int width, quint32 &value)
+namespace {
+
+void addNote(Note note, Report &report, const Listener &listener)
 {
-    value = NoValue;
-    const QStringView trimmed = QStringView(line).trimmed();
-    if (!trimmed.startsWith(key))
-        return false;
-    value = numberInField(trimmed.mid(key.size()), width);
-    return true;
+    if (note.kind != Note::Refused)
+        ++report.warnings;
+    if (listener.note)
+        listener.note(note);
+    if (report.notes.size() < MaxReportLines)
+        report.notes.append(std::move(note));
 }
 
-bool parseFunctionOption(const QString &line, const QString &key, quint32 &position)
+// The note on a line shaped like an option line whose key is no option's, if it is one.
+std::optional<Note> keyNote(QStringView line, qint64 lineNumber)
 {
-    position = NoValue;
-    const QStringView trimmed = QStringView(line).trimmed();
-    if (!trimmed.startsWith(key))
-        return false;
-    const int index = Options::functionIndexAtStart(trimmed.mid(key.size()));
-    if (index >= 0)
-        position = quint32(index) + 1;
-    return true;
+    const QStringView key = optionShapedKey(line);
+    if (key.isEmpty())
+        return std::nullopt;
+    const KeyHint hint = hintForKey(key);
+    Note note;
+    note.kind = Note::NotAnOption;
+    note.lineNumber = lineNumber;
+    note.row = hint.row;
+    note.lastRow = hint.lastRow;
+    note.written = key.toString();
+    return note;
 }
+
+// The digits of a numeric value field, as they are read.
+QString digitsIn(QStringView field)
+{
+    QString digits;
+    for (QChar c : field) {
+        if (isAsciiDigit(c))
+            digits += c;
+    }
+    return digits;
+}
+
+} // namespace
 
 std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states,
-                                    Report &report)
+                                    Report &report, const Listener &listener)
 {
-    const int row = rowOfKey(line);
-    if (row < 0)
+    const KeyTable &table = keyTable();
+    const int row = rowOfKey(line, table);
+    if (row < 0) {
+        if (std::optional<Note> note = keyNote(line, lineNumber))
+            addNote(std::move(*note), report, listener);
         return std::nullopt;
+    }
     const Options::ValueKind kind = Options::catalogue()[row].kind;
     const Options::KindFacts &facts = Options::facts(kind);
+    // The value as the line has it: everything after the key, white space around the line dropped.
+    const QStringView written = QStringView(line).trimmed().mid(table.keys[row].size());
     quint32 parsed = NoValue;
+    // Whether the value reads as just what it says: as a token, the token alone; as a
+    // number, its field holds only digits and nothing follows it.
+    bool plain;
     if (facts.encoding == Options::Encoding::Token) {
-        parseFunctionOption(line, keyOf(row), parsed);
-        --parsed;   // the position counts from 1, the list from 0; NoValue stays out of range
+        qsizetype length = 0;
+        const int index = Options::functionIndexAtStart(written, &length);
+        parsed = index >= 0 ? quint32(index) : NoValue;
+        plain = length == written.size();
     } else {
-        parseNumericOption(line, keyOf(row), facts.fieldWidth, parsed);
+        parsed = numberInField(written, facts.fieldWidth);
+        plain = written.size() <= facts.fieldWidth
+                && std::all_of(written.begin(), written.end(), [](QChar c) { return isAsciiDigit(c); });
     }
     const int value = Options::valueForNumber(kind, parsed);
     Options::OptionState &state = states[row];
+    Note &rowNote = report.rowNotes[row];
+    rowNote.lineNumber = 0;
+    if (value < 0 || !plain) {
+        // Rare: only now is the text of what was read made.
+        rowNote.kind = value < 0 ? Note::Refused : Note::ReadAs;
+        rowNote.lineNumber = lineNumber;
+        rowNote.row = row;
+        rowNote.written = written.toString();
+        rowNote.read = facts.encoding == Options::Encoding::Token
+                           ? Options::functionToken(int(parsed))   // empty for NoValue
+                           : digitsIn(written.left(facts.fieldWidth));
+        rowNote.kept = state.value;
+        // White space alone before the digits changes nothing they say.
+        if (value >= 0 && rowNote.read == written.trimmed())
+            rowNote.lineNumber = 0;
+    }
     state.included = true;
     if (value >= 0)
         state.value = value;
     ++report.optionLines;
-    report.refusedLine[row] = value >= 0 ? 0 : lineNumber;
     if (value < 0)
         ++report.refused;
+    RowLines &given = report.rowLines[row];
+    if (given.count < ListedLines)
+        given.first[given.count] = lineNumber;
+    ++given.count;
+    given.last = lineNumber;
+    if (value >= 0)
+        given.taken = lineNumber;
     const ReportLine reported{row, value >= 0, lineNumber};
     if (report.lines.size() < MaxReportLines)
         report.lines.append(reported);
+    if (listener.line)
+        listener.line(reported);
+    if (rowNote.lineNumber != 0)   // after its line: the reason follows the ERROR
+        addNote(rowNote, report, listener);
     return reported;
 }
 
+void finishReport(Report &report, const Listener &listener)
+{
+    for (int row = 0; row < Options::OptionCount; ++row) {
+        const RowLines &given = report.rowLines[row];
+        if (given.count < 2)
+            continue;
+        Note note;
+        note.kind = Note::Repeated;
+        note.lineNumber = given.last;
+        note.row = row;
+        note.count = given.count;
+        note.lines = given.first;
+        note.taken = given.taken;
+        addNote(std::move(note), report, listener);
+    }
+    if (report.optionLines == 0) {
+        Note note;
+        note.kind = Note::NoOptionLine;
+        addNote(std::move(note), report, listener);
+    }
+}
+
 Report readConfigFile(QIODevice &device, Options::OptionStates &states, const Progress &progress,
-                      const LineReported &reported)
+                      const Listener &listener)
 {
     Report report;
     LineSource source(device, progress);
     QString line;
     qint64 lineNumber = 0;
-    while (source.next(line)) {
-        const std::optional<ReportLine> applied = applyLine(line, ++lineNumber, states, report);
-        if (applied && reported)
-            reported(*applied);
-    }
+    // Bytes that are no text are not read on: whatever lines they hold mean nothing.
+    while (source.next(line) && !source.notText())
+        applyLine(line, ++lineNumber, states, report, listener);
     report.stopped = source.stopped();
     report.readFailed = source.failed();
+    report.notText = source.notText();
+    if (!report.stopped && !report.readFailed && !report.notText)
+        finishReport(report, listener);
     return report;
 }
 

@@ -19,30 +19,38 @@ namespace ConfigReader {
 struct LineSource::Decoder {
 #if QT_VERSION_MAJOR >= 6
     explicit Decoder(const QByteArray &head)
-        : Decoder(QStringConverter::encodingForData(head).value_or(QStringConverter::Utf8))
+        : decoder(QStringConverter::encodingForData(head).value_or(QStringConverter::Utf8),
+                  QStringConverter::Flag::ConvertInitialBom)
     {
-    }
-    explicit Decoder(QStringConverter::Encoding encoding)
-        : decoder(encoding, QStringConverter::Flag::ConvertInitialBom), utf8(encoding == QStringConverter::Utf8)
-    {
+        setUnit(head);
     }
     QString convert(const char *bytes, qint64 size) { return decoder.decode(QByteArrayView(bytes, size)); }
+    bool invalid() const { return decoder.hasError(); }
     QStringDecoder decoder;
 #else
     static constexpr int Utf8Mib = 106;
     explicit Decoder(const QByteArray &head)
-        : Decoder(QTextCodec::codecForUtfText(head, QTextCodec::codecForMib(Utf8Mib)))
+        : decoder(QTextCodec::codecForUtfText(head, QTextCodec::codecForMib(Utf8Mib))->makeDecoder(QTextCodec::IgnoreHeader))
     {
-    }
-    explicit Decoder(QTextCodec *codec)
-        : decoder(codec->makeDecoder(QTextCodec::IgnoreHeader)), utf8(codec->mibEnum() == Utf8Mib)
-    {
+        setUnit(head);
     }
     QString convert(const char *bytes, qint64 size) { return decoder->toUnicode(bytes, int(size)); }
+    bool invalid() const { return decoder->hasFailure(); }
     std::unique_ptr<QTextDecoder> decoder;
 #endif
-    const bool utf8;
+    int unit = 1;             // bytes per code unit: 1 (UTF-8), 2 or 4
+    bool bigEndian = false;
     bool started = false;
+
+    // The unit as the byte order mark tells it, as both Qt's decoders read it.
+    void setUnit(const QByteArray &head)
+    {
+        const auto starts = [&head](const char *mark, int size) { return head.startsWith(QByteArray(mark, size)); };
+        unit = starts("\xff\xfe\0\0", 4) || starts("\0\0\xfe\xff", 4) ? 4
+               : starts("\xff\xfe", 2) || starts("\xfe\xff", 2)     ? 2
+                                                                       : 1;
+        bigEndian = head.startsWith('\0') || head.startsWith('\xfe');
+    }
 
     QString decode(const char *bytes, qint64 size)
     {
@@ -56,24 +64,58 @@ struct LineSource::Decoder {
     }
 
     // How many of the `size` bytes of a full chunk to decode now, so that the text does
-    // not depend on where the chunk ends. UTF-8 decoders answer an invalid sequence cut
-    // by the end of a piece differently from the same bytes in one piece, so a piece
-    // ends after its last ASCII byte, where no sequence is open, and the rest waits for
-    // the next chunk. 0: no ASCII byte at all.
+    // not depend on where the chunk ends: the decoder is never left with a sequence
+    // open. UTF-8 decoders answer an invalid sequence cut by the end of a piece
+    // differently from the same bytes in one piece (Qt 6's even swallows the byte after
+    // it, a line feed as well), so a piece ends after its last ASCII byte, where no
+    // sequence is open, or, in a chunk without one, after its last whole sequence; the
+    // rest waits for the next chunk. 0: no sequence ends in the chunk. UTF-16 and
+    // UTF-32 end after a whole code unit, not between the halves of a surrogate pair.
     qint64 decodableLength(const char *bytes, qint64 size) const
     {
-        if (!utf8)
-            return size;
-        while (size > 0 && uchar(bytes[size - 1]) >= 0x80)
-            --size;
-        return size;
+        if (unit == 4)
+            return size - size % 4;
+        if (unit == 2) {
+            const qint64 length = size - size % 2;
+            const auto high = uchar(bytes[length - (bigEndian ? 2 : 1)]);
+            return length >= 4 && high >= 0xD8 && high <= 0xDB ? length - 2 : length;
+        }
+        qint64 length = size;
+        while (length > 0 && uchar(bytes[length - 1]) >= 0x80)
+            --length;
+        if (length > 0)
+            return length;
+        int open = 0;   // continuation bytes still to come
+        for (qint64 at = 0; at < size; ++at) {
+            const uchar byte = uchar(bytes[at]);
+            if (byte < 0xC0)   // a continuation byte; one that no sequence waits for is one error
+                open = qMax(open - 1, 0);
+            else   // a lead byte ends what was open; F8 to FF begin nothing
+                open = byte >= 0xF8 ? 0 : byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : 1;
+            if (open == 0)
+                length = at + 1;
+        }
+        return length;
+    }
+
+    // Where to end a chunk in which no sequence ends, far into a line: before its last
+    // lead byte, so that what the decoder carries into the next chunk is followed by a
+    // lead byte, never by an ASCII one such as a line feed.
+    static qint64 forcedLength(const char *bytes, qint64 size)
+    {
+        qint64 length = size - 1;
+        while (length > 0 && uchar(bytes[length]) < 0xC0)
+            --length;
+        return length > 0 ? length : size;
     }
 };
 
 namespace {
 
-// Bytes decoded at a time.
-constexpr qint64 ChunkSize = 64 * 1024;
+// Bytes decoded at a time; at least 4, so that a piece always holds a whole character.
+constexpr qint64 DefaultPieceSize = 64 * 1024;
+constexpr qint64 MinimumPieceSize = 4;
+qint64 pieceSize = DefaultPieceSize;
 
 // Qt 6.4's string hash (behind every QHash of strings, QCommandLineParser's among them)
 // leaves the upper halves of the AVX registers in use, and every SSE instruction after
@@ -89,8 +131,13 @@ void clearUpperVectorState()
 
 } // namespace
 
+void setPieceSize(qint64 bytes)
+{
+    pieceSize = bytes > 0 ? qMax(bytes, MinimumPieceSize) : DefaultPieceSize;
+}
+
 LineSource::LineSource(QIODevice &device, Progress progress)
-    : m_device(device), m_progress(std::move(progress)), m_total(device.size())
+    : m_device(device), m_progress(std::move(progress)), m_total(device.size()), m_pieceSize(pieceSize)
 {
 }
 
@@ -103,13 +150,14 @@ bool LineSource::decodeMore()
     clearUpperVectorState();   // the progress callback may have run anything
     m_text.clear();
     m_pos = 0;
-    m_chunk.resize(ChunkSize);
+    if (m_chunk.size() < m_pieceSize)
+        m_chunk.resize(int(m_pieceSize));
     while (m_text.isEmpty()) {
         // The chunk is filled however few bytes each read brings, so that the text is
         // decoded in the same pieces whatever the device hands out.
         bool atEnd = false;
-        while (!atEnd && m_held < ChunkSize) {
-            const qint64 read = m_device.read(m_chunk.data() + m_held, ChunkSize - m_held);
+        while (!atEnd && m_held < m_chunk.size()) {
+            const qint64 read = m_device.read(m_chunk.data() + m_held, m_chunk.size() - m_held);
             m_failed = read < 0;
             atEnd = read <= 0;
             if (atEnd)
@@ -121,22 +169,68 @@ bool LineSource::decodeMore()
                 return false;
         }
         // After a failed read, the bytes held may end in the middle of a line: none is given.
-        if (m_failed || m_held == 0)
+        if (m_failed)
             return false;
+        if (m_held == 0) {   // carriage returns that end the text end its last lines
+            m_text.fill(QLatin1Char('\n'), int(m_openReturns));
+            m_openReturns = 0;
+            return !m_text.isEmpty();
+        }
         if (!m_decoder)   // the first bytes tell the encoding
             m_decoder = std::make_unique<Decoder>(QByteArray::fromRawData(m_chunk.constData(), int(m_held)));
         qint64 length = atEnd ? m_held : m_decoder->decodableLength(m_chunk.constData(), m_held);
-        // A full chunk without a single ASCII byte is decoded all the same: where it
-        // ends can then matter only more than 64 KiB into a line.
+        if (length == 0 && m_chunk.size() < qMax(m_pieceSize, DefaultPieceSize)) {
+            // No character ends in the chunk: it grows, up to the usual size, and is read on.
+            m_chunk.resize(int(qMin(2 * qint64(m_chunk.size()), qMax(m_pieceSize, DefaultPieceSize))));
+            continue;
+        }
         if (length == 0)
-            length = m_held;
-        // Carriage returns are dropped wherever they stand, as a text-mode read of a
-        // UTF-8 file always did; only after decoding, so that UTF-16 stays in step.
-        m_text = m_decoder->decode(m_chunk.constData(), length).remove(QLatin1Char('\r'));
+            length = Decoder::forcedLength(m_chunk.constData(), m_held);
+        m_text = m_decoder->decode(m_chunk.constData(), length);
+        // A NUL character is in no text file; a NUL byte of UTF-8 is one, and far quicker
+        // found among the bytes. Bytes that are no UTF-8 are most likely a comment in an
+        // 8-bit code page (a Windows editor's "ANSI"): they do not make a file binary.
+        // UTF-16 or UTF-32 that does not decode after its byte order mark is not text.
+        m_notText = m_notText || (m_decoder->unit != 1 && m_decoder->invalid())
+                    || (m_decoder->unit == 1 ? std::memchr(m_chunk.constData(), 0, size_t(length)) != nullptr
+                                             : m_text.contains(QChar(QChar::Null)));
+        endLinesAtLineFeeds();
         m_held -= length;
         std::memmove(m_chunk.data(), m_chunk.constData() + length, size_t(m_held));
     }
     return true;
+}
+
+// Only after decoding, so that UTF-16 stays in step: a run of carriage returns before a
+// line feed is dropped (CR LF, and the CR CR LF of a file put through text mode twice);
+// elsewhere each carriage return ends a line, as in files that know no other line end.
+// A run at the end of the text waits for what follows it.
+void LineSource::endLinesAtLineFeeds()
+{
+    if (m_openReturns == 0 && !m_text.contains(QLatin1Char('\r')))
+        return;
+    QString text;
+    text.reserve(m_text.size() + int(m_openReturns));
+    for (qsizetype at = 0; at < m_text.size();) {
+        if (m_openReturns > 0) {
+            if (m_text.at(int(at)) == QLatin1Char('\r')) {
+                ++m_openReturns;
+                ++at;
+                continue;
+            }
+            if (m_text.at(int(at)) != QLatin1Char('\n'))
+                text.append(QString(int(m_openReturns), QLatin1Char('\n')));
+            m_openReturns = 0;
+        }
+        qsizetype end = m_text.indexOf(QLatin1Char('\r'), at);
+        if (end < 0)
+            end = m_text.size();
+        text.append(m_text.constData() + at, int(end - at));
+        if (end < m_text.size())
+            m_openReturns = 1;
+        at = end + 1;
+    }
+    m_text = text;
 }
 
 bool LineSource::next(QString &line)

@@ -23,8 +23,8 @@ Rows importedRows(const Options::OptionStates &read, const ConfigReader::Report 
 {
     Rows rows;
     rows.states = read;
-    std::transform(report.refusedLine.begin(), report.refusedLine.end(), rows.refused.begin(),
-                   [](qint64 line) { return RefusedMark{line, QString()}; });
+    std::transform(report.rowNotes.begin(), report.rowNotes.end(), rows.refused.begin(),
+                   [](const ConfigReader::Note &note) { return RefusedMark{note}; });
     return rows;
 }
 

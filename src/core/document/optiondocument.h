@@ -14,17 +14,18 @@
 // the rows from here; the widgets only show them.
 namespace Document {
 
-// A row whose value the last import refused: the line, and why when the reader says.
+// A row whose value the last import refused, or read otherwise than the file wrote it:
+// the reader's note on that line. The note, not its text, so that the row's tooltip
+// says why in whatever language is installed when it is shown.
 struct RefusedMark {
-    qint64 line = 0;   // 0: the row is not marked
-    QString reason;
+    ConfigReader::Note note;   // lineNumber 0: the row is not marked
 
-    bool isSet() const { return line != 0; }
+    bool isSet() const { return note.lineNumber != 0; }
 };
 
 inline bool operator==(const RefusedMark &a, const RefusedMark &b)
 {
-    return a.line == b.line && a.reason == b.reason;
+    return a.note == b.note;
 }
 
 using RefusedMarks = std::array<RefusedMark, Options::OptionCount>;
@@ -43,7 +44,7 @@ bool operator==(const Rows &a, const Rows &b);
 inline bool operator!=(const Rows &a, const Rows &b) { return !(a == b); }
 
 // The rows an import leaves: the states the reader made of the file, and a mark on each
-// row whose last line in the file was refused.
+// row whose last line in the file has a note (its value refused or read otherwise).
 Rows importedRows(const Options::OptionStates &read, const ConfigReader::Report &report);
 
 class OptionDocument : public QObject

@@ -1,5 +1,6 @@
 #include "translationlookup.h"
 
+#include "app/globals.h"
 #include "files/regularfile.h"
 #include "language/translationcheck.h"
 
@@ -14,15 +15,17 @@ namespace {
 // Ours have about 10 KiB; a far larger file is not read.
 constexpr qint64 MaxFileBytes = 4 << 20;
 
-// The names QTranslator tries in a folder: "LanguageData_fr.qm", "LanguageData_fr",
-// "LanguageData.qm", "LanguageData".
+// The names QTranslator tries in a folder ("LanguageData_fr_CA.qm", "LanguageData_fr_CA",
+// "LanguageData_fr.qm", "LanguageData_fr"), but only those that still name a language:
+// a bare "LanguageData" or "LanguageData.qm" where the program is started would
+// replace every language by whatever it holds.
 QStringList candidateNames(QString name)
 {
     QStringList names;
     for (;;) {
         names << name + QLatin1String(".qm") << name;
         const int cut = qMax(name.lastIndexOf(QLatin1Char('_')), name.lastIndexOf(QLatin1Char('.')));
-        if (cut <= 0)
+        if (cut <= translationFilePrefix.size())
             return names;
         name.truncate(cut);
     }

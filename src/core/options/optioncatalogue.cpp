@@ -170,27 +170,32 @@ QString functionToken(int index)
     return functionName(index, functionKeyword);
 }
 
-int functionIndexAtStart(QStringView text)
+int functionIndexAtStart(QStringView text, qsizetype *length)
 {
     if (text.isEmpty())
         return -1;
     const QStringList &k = functionKeywordTable();
+    const auto found = [length](int index, qsizetype size) {
+        if (length)
+            *length = size;
+        return index;
+    };
     // Every function line of an imported file comes here. Most name a folder or a
     // serial command; and a first letter that differs is far cheaper to see than a
     // whole comparison.
     if (text.startsWith(k.at(FolderWord))) {
         const int n = threeDigitNumber(text.mid(k.at(FolderWord).size()));
         if (n >= 0)
-            return FirstFolderIndex + n;
+            return found(FirstFolderIndex + n, k.at(FolderWord).size() + NumberWidth);
     }
     if (text.startsWith(k.at(SerialWord))) {
         const int n = threeDigitNumber(text.mid(k.at(SerialWord).size()));
         if (n >= 1)
-            return FirstSerialIndex + n - 1;
+            return found(FirstSerialIndex + n - 1, k.at(SerialWord).size() + NumberWidth);
     }
     for (int i = 0; i < FirstFolderIndex; ++i) {
         if (k.at(i).front() == text.front() && text.startsWith(k.at(i)))
-            return i;
+            return found(i, k.at(i).size());
     }
     return -1;
 }
@@ -239,6 +244,35 @@ QStringList listItems(ValueKind kind)
     return items;
 }
 
+QString acceptedValues(ValueKind kind)
+{
+    const KindFacts &f = facts(kind);
+    const QStringList items = listItems(kind);
+    const auto range = [](const QString &first, const QString &last) {
+        return QCoreApplication::translate("MainWindow", "%1 to %2").arg(first, last);
+    };
+    switch (f.encoding) {
+    case Encoding::Number: {
+        const QString numbers = range(QString::number(f.minimum), QString::number(f.maximum));
+        QStringList named;   // the list items the numbers stand for
+        for (int i = 0; i < items.size(); ++i)
+            named << QString::number(i) + QLatin1Char(' ') + items.at(i);
+        return named.isEmpty() ? numbers : numbers + QStringLiteral(" (") + named.join(QStringLiteral(", ")) + ')';
+    }
+    case Encoding::ItemText:
+        return items.join(QStringLiteral(", "));
+    case Encoding::Token: {
+        QStringList tokens;
+        for (int i = 0; i < FirstFolderIndex; ++i)
+            tokens << functionToken(i);
+        tokens << range(functionToken(FirstFolderIndex), functionToken(FirstSerialIndex - 1))
+               << range(functionToken(FirstSerialIndex), functionToken(FunctionCount - 1));
+        return tokens.join(QStringLiteral(", "));
+    }
+    }
+    return QString();
+}
+
 QString valueText(ValueKind kind, int value)
 {
     const KindFacts &f = facts(kind);
@@ -258,8 +292,11 @@ int valueFromText(ValueKind kind, QStringView text)
     const KindFacts &f = facts(kind);
     switch (f.encoding) {
     case Encoding::Number: {
-        // Nine digits cannot overflow, and no range needs more, leading zeros included.
+        // Leading zeros count for nothing, as in the file ("#ID:007"); nine digits after
+        // them cannot overflow, and no range needs more.
         constexpr int MaxDigits = 9;
+        while (text.size() > 1 && text.front() == QLatin1Char('0'))
+            text = text.mid(1);
         if (text.isEmpty() || text.size() > MaxDigits)
             return -1;
         int n = 0;

@@ -54,8 +54,8 @@ QString zeroFilled(int value, int width);
 QString functionToken(int index);
 
 // Index of the function token at the start of `text`, or -1. Exact and case-sensitive;
-// whatever follows the token is ignored.
-int functionIndexAtStart(QStringView text);
+// whatever follows the token is ignored. `length`, if given, receives the token's length.
+int functionIndexAtStart(QStringView text, qsizetype *length = nullptr);
 
 // Item texts of the lists, in the interface language installed now.
 QString functionItemText(int index);
@@ -66,6 +66,10 @@ QStringList functionItemWidthSamples();
 QStringList functionTokenWidthSamples();
 // The items of a Power, Monitoring or Baudrate list (the baud rates are never translated).
 QStringList listItems(ValueKind kind);
+
+// The values of this kind as the file holds them, in the installed language: "0 to 64",
+// "0 to 1 (0 Off, 1 On)", "9600, 19200, 38400", the function tokens.
+QString acceptedValues(ValueKind kind);
 
 // What the file holds for a value of this kind ("001", "05", "FOLDER007", "19200").
 // A list without a current item (-1) gives "0", or an empty text for tokens and baud rates.

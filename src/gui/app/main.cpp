@@ -1,8 +1,10 @@
 #include "app/applicationidentity.h"
 #include "app/commandline.h"
+#include "files/inplacebackup.h"
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -20,6 +22,13 @@ int main(int argc, char *argv[])
     {
         MainWindow window;   // its destructor stores the preferences
         window.show();
+        // A save in place that was cut short: where the old file went must be heard.
+        const QStringList unfinished = unfinishedSaves();
+        if (!unfinished.isEmpty()) {
+            QTimer::singleShot(0, &window, [&window, unfinished] {
+                QMessageBox::warning(&window, QCoreApplication::applicationName(), unfinished.join(QStringLiteral("\n\n")));
+            });
+        }
         // Once the window is up, so that the import's report box stands in front of it.
         if (!request.file.isEmpty())
             QTimer::singleShot(0, &window, [&window, &request] { window.openFile(request.file); });

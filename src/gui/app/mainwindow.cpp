@@ -2,10 +2,12 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
+#include "app/readablecolour.h"
 #include "app/settings.h"
 #include "configfile/filecommands.h"
 #include "document/documenthistory.h"
 #include "document/optiondocument.h"
+#include "language/languagemenu.h"
 #include "options/optionrows.h"
 
 #include <QCloseEvent>
@@ -33,10 +35,15 @@ MainWindow::MainWindow(QWidget *parent)
     , m_history(new DocumentHistory(*m_document, this))
 {
     ui->setupUi(this);
+    languageMenu = new LanguageMenu(ui->actionDefault, ui->action_English, ui->action_Fran_ais, this);
+    // The path is softer than the captions, as the rows' descriptions are, readable all the same.
+    ReadableColour::useSecondaryText(ui->label_Generate_Path);
     setAcceptDrops(true);   // a configuration file dropped on the window is imported
     fillKeywordLists();
 
-    const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    // In the roaming profile on Windows (%APPDATA%), which follows the user from PC to PC;
+    // the same folder as the local one elsewhere.
+    const QDir dataDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     preferenceFilePath = dataDir.absoluteFilePath(QCoreApplication::applicationName() + preferenceFileSuffix);
     if (!dataDir.exists())
         dataDir.mkpath(dataDir.absolutePath());
@@ -201,6 +208,11 @@ void MainWindow::importConfigurationFile()
     m_files->importConfigurationFile();
 }
 
+void MainWindow::showImportReport()
+{
+    m_files->showImportReport();
+}
+
 void MainWindow::on_action_Quit_triggered()
 {
     close();
@@ -229,6 +241,11 @@ void MainWindow::on_action_Generate_Configuration_File_triggered()
 void MainWindow::on_action_Import_Configuration_File_triggered()
 {
     importConfigurationFile();
+}
+
+void MainWindow::on_action_Import_Report_triggered()
+{
+    showImportReport();
 }
 
 void MainWindow::on_action_Generate_Configuration_File_ToolBar_triggered()

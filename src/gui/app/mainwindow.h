@@ -7,6 +7,7 @@
 
 class DocumentHistory;
 class FileCommands;
+class LanguageMenu;
 class OptionRows;
 class QSessionManager;
 
@@ -51,6 +52,8 @@ protected:
 private slots:
     void on_action_Quit_triggered();
     void on_action_About_triggered();
+    void on_action_Manual_triggered();
+    void on_action_WhatsThis_triggered();
     void on_actionContact_Technical_Support_triggered();
     void on_actionHalvex_Home_Page_triggered();
     void on_actionDefault_triggered();
@@ -58,6 +61,7 @@ private slots:
     void on_action_Fran_ais_triggered();
     void on_action_Generate_Configuration_File_triggered();
     void on_action_Import_Configuration_File_triggered();
+    void on_action_Import_Report_triggered();
     void on_action_Generate_Configuration_File_ToolBar_triggered();
     void on_action_Import_Configuration_File_Toolbar_triggered();
     void on_actionDefault_settings_triggered();
@@ -87,19 +91,20 @@ private:
     // Configuration file, delegated to FileCommands
     void generateConfigurationFile();
     void importConfigurationFile();
+    void showImportReport();
 
-    // Interface language and preferences (language/)
+    // Interface language and preferences (language/): the window's side; the menu's
+    // own state, the translations and the preference file are LanguageMenu's.
     void switchLanguage(QAction *chosen);
     void uncheckLanguageActions();
     void changeLanguage();
     void readPreferenceFile(QString path);
     void writePreferenceFile(QString path);
-    Preferences::Language checkedLanguage() const;
-    QAction *languageAction(Preferences::Language language) const;
 
     Ui::MainWindow *ui;
     Document::OptionDocument *m_document;
     DocumentHistory *m_history;
     OptionRows *m_rows = nullptr;
     FileCommands *m_files = nullptr;
+    LanguageMenu *languageMenu = nullptr;     // owned by the window
 };

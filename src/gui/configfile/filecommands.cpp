@@ -6,101 +6,35 @@
 #include "configfile/configreader.h"
 #include "configfile/importreport.h"
 #include "configfile/configwriter.h"
+#include "configfile/reportdialog.h"
 #include "document/documenthistory.h"
 #include "document/optiondocument.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
+#include "files/resolvedname.h"
 
-#include <QDialogButtonBox>
+#include <cerrno>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QGridLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
 
-// A report longer than this never fits on a screen; it is not even tried in the box.
-constexpr int MaxReportLinesInBox = 100;
-
 // The Open Recent items show a path up to about this many characters, its middle left
 // out beyond.
 constexpr int RecentPathCharacters = 60;
-
-// Puts `view` between the box's text and its buttons, across the whole box.
-void insertAboveButtons(QMessageBox &box, QWidget *view)
-{
-    auto *grid = qobject_cast<QGridLayout *>(box.layout());
-    auto *buttons = box.findChild<QDialogButtonBox *>();
-    if (!grid || !buttons) {
-        box.layout()->addWidget(view);
-        return;
-    }
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(grid->indexOf(buttons), &row, &column, &rowSpan, &columnSpan);
-    grid->removeWidget(buttons);
-    grid->addWidget(view, row, 0, 1, grid->columnCount());
-    grid->addWidget(buttons, row + 1, column, rowSpan, columnSpan);
-}
-
-// The report lines in the desktop's fixed-width font, which lines their padding up.
-// Rich text takes a family name only; without a fixed font from the platform, the
-// typewriter hint finds one.
-QString inFixedWidthFont(const QString &html)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(font).fixedPitch()) {
-        font.setFamily(QStringLiteral("monospace"));
-        font.setStyleHint(QFont::TypeWriter);
-    }
-    return QStringLiteral("<span style=\"font-family:'%1'\">").arg(QFontInfo(font).family().toHtmlEscaped()) + html
-           + QStringLiteral("</span>");
-}
-
-// The report stands in the box as long as the box fits on the screen; beyond, it
-// goes into a scrollable view in the box, so that the OK button stays reachable.
-// Its summary comes first, in the box, so that a few errors among many lines are
-// not missed.
-void showReport(QMessageBox &box, const ConfigReader::Report &report, int screenHeight)
-{
-    const QString summary = ConfigReader::reportSummary(report).toHtmlEscaped();
-    const QString closing = QStringLiteral("<br><b>") + FileCommands::tr("Import configuration file done!")
-                            + QStringLiteral("</b></br>");
-    const QString html = inFixedWidthFont(ConfigReader::reportHtml(report));
-    const qint64 omitted = report.optionLines - report.lines.size();
-    if (report.optionLines <= MaxReportLinesInBox) {
-        box.setText(summary + QStringLiteral("<br>") + html + QStringLiteral("<br></br>") + closing);
-        if (box.sizeHint().height() <= screenHeight * 4 / 5)
-            return;
-    }
-    box.setText(summary + closing);
-    QString shown = html;
-    if (omitted > 0) {
-        shown += QStringLiteral("<br><i>") + FileCommands::tr("%1 more report lines are not shown.").arg(omitted)
-                 + QStringLiteral("</i></br>");
-    }
-    auto *view = new QTextBrowser(&box);
-    view->setObjectName(QStringLiteral("importReportView"));
-    view->setHtml(shown);
-    const QFontMetrics metrics(view->font());
-    view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('-')) * 60,
-                         qMin(metrics.lineSpacing() * 25, screenHeight / 2));
-    insertAboveButtons(box, view);
-}
 
 // Reads the file into `states`. A reading that takes longer than about half a second
 // shows its progress with a Cancel button; a cancelled reading comes back stopped.
@@ -193,6 +127,9 @@ bool FileCommands::writeConfigurationFile(const QString &path, bool announce)
                        + QStringLiteral(": ") + outcome.error;
         if (outcome.restored)
             text += QLatin1Char('\n') + tr("The file was put back as it was before.");
+        if (!outcome.backup.isEmpty())
+            text += QLatin1Char('\n') + tr("The file could not be put back as it was: its old content is kept in %1.")
+                                           .arg(outcome.backup);
         box.setTextFormat(Qt::PlainText);
         box.setText(text);
         box.setIcon(QMessageBox::Warning);
@@ -256,46 +193,68 @@ QString FileCommands::drop(const QMimeData &data)
 }
 
 // The whole import is one step, undone at once ("Undo Import of config.txt"); the rows
-// then belong to the file read.
+// then belong to the file read. Its report is shown, and kept to be shown again.
 void FileCommands::readConfigurationFile(const QString &path)
 {
-    QMessageBox box(&m_window);
-    box.setWindowTitle(tr("Import Configuration File"));
+    ui.action_Import_Report->setEnabled(false);   // it would be another file's
     const QString cannotOpen = tr("The specified configuration file cannot be opened!");
+    QString failure;
     QFile file(path);
-    if (!file.exists()) {
-        box.setText(tr("The specified configuration file does not exist!"));
-        box.setIcon(QMessageBox::Warning);
-    } else if (!openRegularFile(file, QIODevice::ReadOnly)) {
-        box.setText(cannotOpen);
-        box.setIcon(QMessageBox::Warning);
+    const ResolvedName name = resolveName(path);
+    QString why;
+    if (name.error == ENOENT || (!name.refused() && !name.exists)) {
+        failure = tr("The specified configuration file does not exist!");
+    } else if (!openRegularFile(file, QIODevice::ReadOnly, &why)) {
+        failure = cannotOpen + QLatin1Char('\n') + why;   // the system's reason, as it is
     } else {
-        // The rows the file does not name end up unticked at their default; a
-        // cancelled import, or one whose reading failed midway, leaves them all as they were.
+        // The rows the file does not name end up unticked at their default. A cancelled
+        // import, one whose reading failed midway, a file that is not text or holds not a
+        // single option line leave them all as they were.
         Options::OptionStates states = Options::defaultStates(false);
         const ConfigReader::Report report = readWithProgress(file, states, &m_window);
+        const QString readError = file.errorString();
         file.close();
         if (report.stopped)
             return;
         if (report.readFailed) {
-            box.setText(cannotOpen);
-            box.setIcon(QMessageBox::Warning);
+            failure = cannotOpen + QLatin1Char('\n') + readError;
+        } else if (report.notText) {
+            failure = tr("The specified configuration file cannot be imported: %1.").arg(ConfigReader::notTextMessage());
         } else {
-            const QString name = QFileInfo(path).fileName();
-            const auto describe = [name](const Document::Rows &, const Document::Rows &) {
-                return tr("Import of %1").arg(name);
-            };
-            m_history.change(Document::importedRows(states, report), describe);
-            m_document.setFilePath(path);
-            m_history.setClean();
-            Settings::addRecentFile(path);
+            // A file without a single option line leaves the rows as they were, and
+            // belongs to them no more than before; its report says why.
+            if (report.optionLines > 0) {
+                const QString fileName = QFileInfo(path).fileName();
+                const auto describe = [fileName](const Document::Rows &, const Document::Rows &) {
+                    return tr("Import of %1").arg(fileName);
+                };
+                m_history.change(Document::importedRows(states, report), describe);
+                m_document.setFilePath(path);
+                m_history.setClean();
+                Settings::addRecentFile(path);
+            }
             m_window.statusBar()->clearMessage();
-            box.setIcon(report.refused > 0 ? QMessageBox::Warning : QMessageBox::Information);
-            // After setIcon, which rebuilds the box's layout.
-            showReport(box, report, m_window.screen()->availableGeometry().height());
+            m_importReport = report;
+            ui.action_Import_Report->setEnabled(true);
+            showImportReport();
+            return;
         }
     }
+    QMessageBox box(QMessageBox::Warning, tr("Import Configuration File"), failure, QMessageBox::Ok, &m_window);
+    box.setTextFormat(Qt::PlainText);   // a path or the system's reason may hold '<' or '&'
     box.exec();
+}
+
+// The last import's report, in the language installed now: the summary, the report
+// lines as the file gave them, then why lines were refused and what was warned of.
+void FileCommands::showImportReport()
+{
+    ReportDialog dialog(&m_window);
+    const ConfigReader::Report &report = m_importReport;
+    QStringList parts{ConfigReader::reportLinesText(report), ConfigReader::notesText(report)};
+    parts.removeAll(QString());
+    dialog.setReport(ConfigReader::reportSummary(report), parts.join(QLatin1Char('\n')), !report.notes.isEmpty());
+    dialog.exec();
 }
 
 // The path last chosen by any command: the next dialog starts from it, and from its

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "configfile/configreader.h"
+
 #include <QCoreApplication>
 #include <QObject>
 
@@ -16,8 +18,9 @@ namespace Ui {
 class MainWindow;
 }
 
-// Generate (Save As), Save, Import and Open Recent: the file a document's rows come
-// from and go to, the dialogs on the way, and the question before changes are lost.
+// Generate (Save As), Save, Import, its report and Open Recent: the file a document's
+// rows come from and go to, the dialogs on the way, and the question before changes
+// are lost.
 class FileCommands : public QObject
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
@@ -39,6 +42,9 @@ public:
     // Why dropped data cannot be imported, or empty when it is one local file, which is
     // then opened once the drop is over.
     QString drop(const QMimeData &data);
+    // The last import's report again, in the language installed now; File > Last import
+    // report, enabled from the import that made it until the next one.
+    void showImportReport();
 
     // Before the rows are lost while they hold unsaved changes, the user chooses: save
     // them first, throw them away, or go back. True when the rows may go.
@@ -65,4 +71,5 @@ private:
     Ui::MainWindow &ui;
     Document::OptionDocument &m_document;
     DocumentHistory &m_history;
+    ConfigReader::Report m_importReport;
 };

@@ -1,5 +1,6 @@
 #include "functionlists.h"
 
+#include "app/readablecolour.h"
 #include "options/functionlistmodel.h"
 #include "options/functionsearch.h"
 #include "options/functionsearchpopup.h"
@@ -7,8 +8,10 @@
 #include "options/optioncatalogue.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -44,6 +47,22 @@ bool typesText(const QKeyEvent &key)
            && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
+// Said by the closed list's tooltip and, shorter, under the open list: typing searches.
+QString searchHint()
+{
+    return QCoreApplication::translate("MainWindow", "Type to search: a name, a token or a short form (f537, rs 12).");
+}
+
+QString shortSearchHint()
+{
+    return QCoreApplication::translate("MainWindow", "Type to search");
+}
+
+void showToolTip(QComboBox *box)
+{
+    box->setToolTip(Options::functionToken(box->currentIndex()) + QLatin1Char('\n') + searchHint());
+}
+
 } // namespace
 
 FunctionLists::FunctionLists(QObject *parent)
@@ -56,8 +75,7 @@ FunctionLists::FunctionLists(QObject *parent)
 
 void FunctionLists::addBox(QComboBox *box)
 {
-    connect(box, qOverload<int>(&QComboBox::currentIndexChanged), box,
-            [box](int index) { box->setToolTip(Options::functionToken(index)); });
+    connect(box, qOverload<int>(&QComboBox::currentIndexChanged), box, [box] { showToolTip(box); });
     box->setModel(model);
     box->setStyle(listStyle);
     box->setMaxVisibleItems(VisibleRows);
@@ -67,6 +85,20 @@ void FunctionLists::addBox(QComboBox *box)
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);   // the wheel counts rows
     }
+    // The open list says it under its items. Its frame is Qt's, laid out in a box: where
+    // another Qt makes it otherwise, the list goes without.
+    if (auto *frame = qobject_cast<QBoxLayout *>(box->view()->parentWidget()->layout())) {
+        auto *hint = new QLabel(box->view()->parentWidget());
+        hint->setObjectName(QStringLiteral("searchHint"));
+        hint->setMargin(hint->fontMetrics().averageCharWidth() / 2);
+        // One line under the items, never wider than they are.
+        hint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        ReadableColour::useSecondaryText(hint);
+        frame->addWidget(hint);
+        hint->setText(shortSearchHint());
+        hints.append(hint);
+    }
+    showToolTip(box);
     for (QObject *watched : {static_cast<QObject *>(box), static_cast<QObject *>(box->view()),
                              static_cast<QObject *>(box->view()->viewport())}) {
         boxOf.insert(watched, box);
@@ -79,6 +111,10 @@ void FunctionLists::retranslate()
 {
     model->retranslate();
     search.reset();
+    for (QComboBox *box : std::as_const(boxes))
+        showToolTip(box);
+    for (QLabel *hint : std::as_const(hints))
+        hint->setText(shortSearchHint());
     fitWidths();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QComboBox;
+class QLabel;
 class QProxyStyle;
 
 namespace Options {
@@ -15,7 +16,8 @@ class FunctionSearch;
 
 // What the function lists of a window share: one model for all of them, an open list
 // that scrolls, the token of the current item as the box's tooltip, and selecting a
-// function by typing on a focused list (FunctionSearchPopup).
+// function by typing on a focused list (FunctionSearchPopup), which the tooltip and
+// the open list tell of.
 class FunctionLists : public QObject
 {
     Q_OBJECT
@@ -44,6 +46,7 @@ private:
     Options::FunctionListModel *model;
     QProxyStyle *listStyle;
     QList<QComboBox *> boxes;
+    QList<QLabel *> hints;   // under each open list: typing searches
     QHash<QObject *, QComboBox *> boxOf;   // each box, its open list and that list's viewport
     std::shared_ptr<const Options::FunctionSearch> search;   // made when first needed in a language
     int wheelTurn = 0;   // wheel movement short of a whole notch

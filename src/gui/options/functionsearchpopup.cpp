@@ -106,21 +106,34 @@ FunctionSearchPopup::FunctionSearchPopup(QComboBox *box, std::shared_ptr<const O
 
 void FunctionSearchPopup::start(const QString &typed)
 {
-    // The edit lies over the box, the matches below it, with room for the tokens.
+    // The matches have room for their tokens beside their texts.
     const int wide = box->width() + widestText(list->fontMetrics(), Options::functionTokenWidthSamples());
     edit->setFixedSize(wide, box->height());
     list->setFixedSize(wide, VisibleMatches * box->view()->sizeHintForRow(0) + 2 * list->frameWidth());
+    // Below the box, the typed text first; where the screen has no room for that, above
+    // it, the typed text last, next to the box. Either way the row stays in view.
+    const QRect boxArea(box->mapToGlobal(QPoint()), box->size());
+    const QRect screen = box->screen()->availableGeometry();
+    const int tallest = edit->height() + list->height() + 2 * frameWidth();
+    above = boxArea.bottom() + tallest > screen.bottom() && boxArea.top() - screen.top() > screen.bottom() - boxArea.bottom();
+    static_cast<QBoxLayout *>(layout())->setDirection(above ? QBoxLayout::BottomToTop : QBoxLayout::TopToBottom);
     edit->setText(typed);
     showMatches(typed);
-    adjustSize();
+    show();
+    edit->setFocus();
+}
 
-    QPoint at = box->mapToGlobal(QPoint(-frameWidth(), -frameWidth()));
+// Shorter while nothing matches: placed again after every change of its size, so that
+// the typed text stays next to the box.
+void FunctionSearchPopup::place()
+{
+    adjustSize();
+    const QRect boxArea(box->mapToGlobal(QPoint()), box->size());
     const QRect screen = box->screen()->availableGeometry();
+    QPoint at(boxArea.left() - frameWidth(), above ? boxArea.top() - height() : boxArea.bottom() + 1);
     at.setX(qMax(screen.left(), qMin(at.x(), screen.right() + 1 - width())));
     at.setY(qMax(screen.top(), qMin(at.y(), screen.bottom() + 1 - height())));
     move(at);
-    show();
-    edit->setFocus();
 }
 
 void FunctionSearchPopup::showMatches(const QString &typed)
@@ -130,6 +143,7 @@ void FunctionSearchPopup::showMatches(const QString &typed)
     const bool found = matches->rowCount() > 0;
     list->setVisible(found);
     noMatch->setVisible(!found && !typed.trimmed().isEmpty());
+    place();
 }
 
 void FunctionSearchPopup::pick(const QModelIndex &match)

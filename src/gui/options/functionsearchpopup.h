@@ -14,10 +14,11 @@ namespace Options {
 class FunctionSearch;
 }
 
-// Opened by typing on a focused function list, over the list: the text typed so far,
-// below it the functions that match, best first, each with the token written for it,
-// or "No match". Enter, Tab or a click picks the highlighted match for the list; Escape
-// or a click elsewhere closes it and leaves the list's value as it was.
+// Opened by typing on a focused function list, next to the list (below it, or above it
+// where the screen has no room below): the text typed so far, and the functions that
+// match, best first, each with the token written for it, or "No match". Enter, Tab or
+// a click picks the highlighted match for the list; Escape or a click elsewhere closes
+// it and leaves the list's value as it was.
 class FunctionSearchPopup : public QFrame
 {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     class MatchOrder;
 
     void showMatches(const QString &typed);
+    void place();
     void pick(const QModelIndex &match);
 
     QComboBox *box;
@@ -43,4 +45,5 @@ private:
     QListView *list;
     QLabel *noMatch;
     MatchOrder *matches;
+    bool above = false;   // placed above the box
 };

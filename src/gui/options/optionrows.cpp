@@ -1,7 +1,10 @@
 #include "optionrows.h"
 #include "ui_mainwindow.h"
 
+#include "app/readablecolour.h"
+#include "configfile/importreport.h"
 #include "document/documenthistory.h"
+#include "help/rowhelp.h"
 #include "options/functionlists.h"
 #include "options/listwidth.h"
 
@@ -10,6 +13,9 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -81,6 +87,16 @@ OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, D
         show(r);
         connect(caption(r), &QCheckBox::toggled, this, [this, r] { ticked(r); });
     }
+    // Each row's description is the label whose buddy is the row's editor. Softer than
+    // the captions, readable all the same.
+    for (QLabel *label : ui.scrollAreaWidgetContents->findChildren<QLabel *>()) {
+        const auto row = std::find_if(m_editors.begin(), m_editors.end(),
+                                      [label](const Editor &e) { return e.widget == label->buddy(); });
+        if (row != m_editors.end()) {
+            m_descriptions[std::distance(m_editors.begin(), row)] = label;
+            ReadableColour::useSecondaryText(label);
+        }
+    }
     m_functionLists->fitWidths();
     connect(&m_document, &Document::OptionDocument::rowChanged, this, &OptionRows::show);
     describeEditors();
@@ -123,6 +139,11 @@ OptionRows::Editor OptionRows::makeEditor(int row)
 QCheckBox *OptionRows::caption(int row) const
 {
     return ui.*rowWidgets[row].include;
+}
+
+QLabel *OptionRows::description(int row) const
+{
+    return m_descriptions[row];
 }
 
 QWidget *OptionRows::editor(int row) const
@@ -173,22 +194,22 @@ void OptionRows::retranslate()
     describeEditors();
 }
 
-// Every editor tells a screen reader which row it belongs to and what the row sets.
+// Every editor tells a screen reader which row it belongs to (its caption without the
+// colon: "Input 01") and what the row sets (its description); every row explains itself
+// in its tooltips and What's This.
 void OptionRows::describeEditors()
 {
-    const QList<QLabel *> infos = ui.scrollAreaWidgetContents->findChildren<QLabel *>();
-    for (const QLabel *info : infos) {
-        if (QWidget *buddy = info->buddy()) {
-            buddy->setAccessibleDescription(info->text());
-        }
-    }
-    for (int r = 0; r < Options::OptionCount; ++r)
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        explainRow(r, caption(r), description(r), editor(r));
         editor(r)->setAccessibleName(name(r));
+        editor(r)->setAccessibleDescription(description(r)->text());
+    }
 }
 
 // The widgets follow the document; their signals then find nothing new to tell it.
-// A refused row looks like any other (ticked, at its default), and the next save would
-// write it: its caption shows a warning and, as tooltip, the refused line.
+// A refused row looks like any other (ticked, at its default), as does one whose value
+// was read otherwise than the file wrote it, and the next save would write them: their
+// captions show a warning and, as tooltip, the line and why, in the language installed now.
 void OptionRows::show(int row)
 {
     const Options::OptionState &state = m_document.states()[row];
@@ -198,7 +219,7 @@ void OptionRows::show(int row)
     m_editors[row].setValue(state.value);
     editor(row)->setPalette(rowPalette(editor(row), state.included));
     box->setIcon(mark.isSet() ? box->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
-    box->setToolTip(mark.isSet() ? tr("Line %1: value refused").arg(mark.line) : QString());
+    box->setToolTip(mark.isSet() ? ConfigReader::noteLineText(mark.note) : QString());
 }
 
 void OptionRows::ticked(int row)

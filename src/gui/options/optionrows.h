@@ -13,6 +13,7 @@ class FunctionLists;
 class QAbstractScrollArea;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QWidget;
 
 namespace Ui {
@@ -36,11 +37,12 @@ public:
     // Sets the rows as one step described as `what`, a text marked for translation.
     void setStates(const Options::OptionStates &states, const char *what);
 
-    // After a language change: the lists' texts (every value kept), marks' tooltips and
-    // the editors' names for screen readers.
+    // After a language change: the lists' texts (every value kept), marks' tooltips, the
+    // rows' explanations and the editors' names for screen readers.
     void retranslate();
 
     QCheckBox *caption(int row) const;
+    QLabel *description(int row) const;
     QWidget *editor(int row) const;
     // The row's caption without its colon: "Input 01".
     QString name(int row) const;
@@ -71,4 +73,5 @@ private:
     FunctionLists *m_functionLists;
     QAbstractScrollArea *m_scrollArea;
     std::array<Editor, Options::OptionCount> m_editors;
+    std::array<QLabel *, Options::OptionCount> m_descriptions{};
 };
