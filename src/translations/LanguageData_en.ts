@@ -697,10 +697,6 @@
         <translation>The file could not be put back as it was: its old content is kept in %1.</translation>
     </message>
     <message>
-        <source>Last import &amp;report</source>
-        <translation>Last import &amp;report</translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
         <translation>%1 to %2</translation>
     </message>
@@ -719,6 +715,10 @@
     <message>
         <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
         <translation>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</translation>
+    </message>
+    <message>
+        <source>Last import re&amp;port</source>
+        <translation>Last import re&amp;port</translation>
     </message>
 </context>
 <context>

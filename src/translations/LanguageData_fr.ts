@@ -697,10 +697,6 @@
         <translation>Le fichier n&apos;a pas pu être remis dans son état d&apos;origine : son ancien contenu est conservé dans %1.</translation>
     </message>
     <message>
-        <source>Last import &amp;report</source>
-        <translation>&amp;Rapport de la dernière importation</translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
@@ -719,6 +715,10 @@
     <message>
         <source>Windows does not allow &lt; &gt; : &quot; | ? * or control characters in a file name</source>
         <translation>Windows n’accepte ni &lt; &gt; : &quot; | ? * ni caractère de contrôle dans un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Last import re&amp;port</source>
+        <translation>Ra&amp;pport de la dernière importation</translation>
     </message>
 </context>
 <context>
