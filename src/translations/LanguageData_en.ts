@@ -724,16 +724,8 @@
 <context>
     <name>Manual</name>
     <message>
-        <source>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</source>
-        <translation>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</translation>
-    </message>
-    <message>
         <source>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</source>
         <translation>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</translation>
-    </message>
-    <message>
-        <source>Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</source>
-        <translation>Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</translation>
     </message>
     <message>
         <source>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</source>
@@ -744,16 +736,8 @@
         <translation>A line that begins, after any blanks, with a keyword and its colon sets that option; every other line is passed over. A number is read from as many characters after the colon as it is written with, and signs other than digits among them are dropped. A function is read from the token right after the colon, written exactly as in the table, in capitals; what follows it is ignored. When the file sets an option more than once, its last line counts.</translation>
     </message>
     <message>
-        <source>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default and its caption shows a warning sign, whose tooltip names the line, until the row is changed or a file is generated. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary.</source>
-        <translation>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default and its caption shows a warning sign, whose tooltip names the line, until the row is changed or a file is generated. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary.</translation>
-    </message>
-    <message>
         <source>A file that takes more than half a second to read shows its progress and can be cancelled; the rows then stay as they were.</source>
         <translation>A file that takes more than half a second to read shows its progress and can be cancelled; the rows then stay as they were.</translation>
-    </message>
-    <message>
-        <source>The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
-        <translation>The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</translation>
     </message>
     <message>
         <source>quillary-cli checks and writes the same files from scripts, without a display, with the program&apos;s own reader and writer. &quot;quillary-cli check FILE...&quot; prints the report of each file; &quot;quillary-cli generate&quot; writes a file from the program&apos;s start-up state or from a file given with --from, changed by --set KEY=VALUE, --unset KEY and --only KEY,..., to the file given with -o (&quot;-o -&quot;: standard output). A key is the keyword with or without its #, in any case; a value is written as in the file. &quot;quillary-cli --help&quot; and &quot;man quillary-cli&quot; tell the rest.</source>
@@ -822,6 +806,22 @@
     <message>
         <source>quillary-cli</source>
         <translation>quillary-cli</translation>
+    </message>
+    <message>
+        <source>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line, and changing its value ticks it. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</source>
+        <translation>Each row of the window is one option of the player. Tick its box to include the option in the file, and pick its value on the right; an unticked row writes no line, and changing its value ticks it. The text in the middle names the option and its keyword in the file. Rest the mouse on it, or use Help &gt; What&apos;s This (Shift+F1), to read what the option does and what its values mean.</translation>
+    </message>
+    <message>
+        <source>Save and Generate write one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</source>
+        <translation>Save and Generate write one line for each ticked row, in the order of the rows: the keyword, a colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written with the number of digits of the table above, filled with zeros on the left; Power and Monitoring are written as the number of their item, the functions as their token and the baud rate as shown. With every row ticked at its default, the file reads:</translation>
+    </message>
+    <message>
+        <source>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default. Such a row, and one whose value was read otherwise than the file wrote it, shows a warning sign on its caption, whose tooltip gives the line and why, until the row is changed or the rows are saved. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary, then why each line was refused and what was warned of; File &gt; Last import report shows it again until the next import. A file without a single option line leaves the rows as they were.</source>
+        <translation>The rows the file does not name end up unticked at their default. A line whose value is missing or outside the option&apos;s values is refused: its row is ticked at its default. Such a row, and one whose value was read otherwise than the file wrote it, shows a warning sign on its caption, whose tooltip gives the line and why, until the row is changed or the rows are saved. The report that follows the import lists every option line, OK or ERROR with its line number, after a summary, then why each line was refused and what was warned of; File &gt; Last import report shows it again until the next import. A file without a single option line leaves the rows as they were.</translation>
+    </message>
+    <message>
+        <source>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
+        <translation>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</translation>
     </message>
 </context>
 <context>

@@ -119,9 +119,9 @@ QString manualHtml()
     html += heading(2, QT_TRANSLATE_NOOP("Manual", "The rows"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "Each row of the window is one option of the player. Tick its box to include the option in the "
-        "file, and pick its value on the right; an unticked row writes no line. The text in the middle "
-        "names the option and its keyword in the file. Rest the mouse on it, or use Help > What's This "
-        "(Shift+F1), to read what the option does and what its values mean."));
+        "file, and pick its value on the right; an unticked row writes no line, and changing its value "
+        "ticks it. The text in the middle names the option and its keyword in the file. Rest the mouse on "
+        "it, or use Help > What's This (Shift+F1), to read what the option does and what its values mean."));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "On a function list, type what you know of the function you want: its name as shown (\"Folder "
         "537\"), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear "
@@ -137,9 +137,9 @@ QString manualHtml()
 
     html += heading(2, QT_TRANSLATE_NOOP("Manual", "The file"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
-        "Generate writes one line for each ticked row, in the order of the rows: the keyword, a colon and "
-        "the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are written "
-        "with the number of digits of the table above, filled with zeros on the left; Power and "
+        "Save and Generate write one line for each ticked row, in the order of the rows: the keyword, a "
+        "colon and the value, without blanks. Every line ends with CR LF, whatever the system. Numbers are "
+        "written with the number of digits of the table above, filled with zeros on the left; Power and "
         "Monitoring are written as the number of their item, the functions as their token and the baud "
         "rate as shown. With every row ticked at its default, the file reads:"));
     html += exampleFile();
@@ -157,18 +157,25 @@ QString manualHtml()
         "When the file sets an option more than once, its last line counts."));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "The rows the file does not name end up unticked at their default. A line whose value is missing "
-        "or outside the option's values is refused: its row is ticked at its default and its caption shows "
-        "a warning sign, whose tooltip names the line, until the row is changed or a file is generated. "
-        "The report that follows the import lists every option line, OK or ERROR with its line number, "
-        "after a summary."));
+        "or outside the option's values is refused: its row is ticked at its default. Such a row, and one "
+        "whose value was read otherwise than the file wrote it, shows a warning sign on its caption, whose "
+        "tooltip gives the line and why, until the row is changed or the rows are saved. The report that "
+        "follows the import lists every option line, OK or ERROR with its line number, after a summary, "
+        "then why each line was refused and what was warned of; File > Last import report shows it again "
+        "until the next import. A file without a single option line leaves the rows as they were."));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
         "A file that takes more than half a second to read shows its progress and can be cancelled; the "
         "rows then stay as they were."));
 
     html += heading(2, QT_TRANSLATE_NOOP("Manual", "Saving"));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
-        "The title shows an asterisk while the rows hold changes that no file has received yet; closing "
-        "the window or importing a file then asks whether to save them first. A file is replaced only "
+        "File > Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or "
+        "saved last, whose name the title shows. File > Generate configuration file (Ctrl+Shift+S) asks "
+        "first where to save them, as Save does while they belong to no file. The title shows an asterisk "
+        "while the rows hold changes that no file has received yet; closing the window or importing a file "
+        "then asks whether to save them first. Edit > Undo (Ctrl+Z) and Edit > Redo (Ctrl+Shift+Z) take "
+        "back and bring back every change of the rows, an import included, one at a time; File > Open "
+        "Recent lists the files read or saved last. A file is replaced only "
         "once the new one is complete, so that a failure never leaves half a file behind. The save and "
         "open dialogs start in the folder used last. Only regular files are read or written: a folder, a "
         "device or a pipe is refused."));
