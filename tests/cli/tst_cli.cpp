@@ -28,14 +28,17 @@ class TestCli : public QObject
     QByteArray inProcess(const QString &what)
     {
         QByteArray said;
-        if (what == "@settings") {   // a FIFO where QSettings keeps the last folder: nothing read or stored, no hang
+        if (what == "@settings") {   // a FIFO as the settings file: nothing remembered is read or stored, no hang
             const QString file = Settings::fileName();
             QDir().mkpath(QFileInfo(file).path());
             QFile::remove(file);
             if (mkfifo(QFile::encodeName(file).constData(), 0600) != 0)
                 return "no FIFO";
             Settings::setLastFolder(m_dir.path());
-            said = Settings::lastFolder().toUtf8() + (Settings::usable() ? " usable" : " unusable");
+            Settings::addRecentFile(file);
+            Settings::setWindowGeometry("geometry");
+            said = Settings::lastFolder().toUtf8() + Settings::recentFiles().join(' ').toUtf8() + Settings::windowGeometry()
+                   + (Settings::usable() ? " usable" : " unusable");
             QFile::remove(file);
             Settings::setLastFolder(m_dir.path());
             said += QSettings().fileName() == file && Settings::lastFolder() == m_dir.path() ? " then used" : "";
