@@ -556,7 +556,7 @@ private slots:
         QCOMPARE(window.windowTitle(), fromFile || saved ? "saved.txt[*] — Quillary" : "Quillary[*]");
         QCOMPARE(window.isWindowModified(), !saved);
         QVERIFY(window.isVisible());
-        QCOMPARE(window.statusBar()->currentMessage(), saved ? "Saved to " + file : "");
+        QCOMPARE(window.statusBar()->currentMessage(), saved ? "Saved to " + QDir::toNativeSeparators(file) : "");
         if (saved) {   // undone back to the saved rows, the marker clears again
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
