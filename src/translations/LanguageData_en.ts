@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>FilePreview</name>
+    <message>
+        <source>Lines of the file</source>
+        <translation>Lines of the file</translation>
+    </message>
+    <message>
+        <source>Each line ends with CR LF.</source>
+        <translation>Each line ends with CR LF.</translation>
+    </message>
+    <message>
+        <source>No option is ticked: Save writes an empty file.</source>
+        <translation>No option is ticked: Save writes an empty file.</translation>
+    </message>
+</context>
+<context>
     <name>ImportReport</name>
     <message>
         <source>no value; it takes %1</source>
@@ -367,10 +382,6 @@
     <message>
         <source>&amp;Select all options</source>
         <translation>&amp;Select all options</translation>
-    </message>
-    <message>
-        <source>&amp;Unselect all options</source>
-        <translation>&amp;Unselect all options</translation>
     </message>
     <message>
         <source>Select All Options</source>
@@ -719,6 +730,38 @@
     <message>
         <source>Last import re&amp;port</source>
         <translation>Last import re&amp;port</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>File preview</source>
+        <translation>File preview</translation>
+    </message>
+    <message>
+        <source>File &amp;preview</source>
+        <translation>File &amp;preview</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Tool bar</translation>
+    </message>
+    <message>
+        <source>U&amp;nselect all options</source>
+        <translation>U&amp;nselect all options</translation>
+    </message>
+    <message>
+        <source>Changed; the default is %1</source>
+        <translation>Changed; the default is %1</translation>
+    </message>
+    <message>
+        <source>Reset to &amp;default</source>
+        <translation>Reset to &amp;default</translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation>Reset %1 to default</translation>
     </message>
 </context>
 <context>

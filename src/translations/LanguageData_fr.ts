@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>FilePreview</name>
+    <message>
+        <source>Lines of the file</source>
+        <translation>Lignes du fichier</translation>
+    </message>
+    <message>
+        <source>Each line ends with CR LF.</source>
+        <translation>Chaque ligne se termine par CR LF.</translation>
+    </message>
+    <message>
+        <source>No option is ticked: Save writes an empty file.</source>
+        <translation>Aucune option n&apos;est cochée : le fichier enregistré sera vide.</translation>
+    </message>
+</context>
+<context>
     <name>ImportReport</name>
     <message>
         <source>no value; it takes %1</source>
@@ -358,7 +373,7 @@
     </message>
     <message>
         <source>&amp;Apply default settings</source>
-        <translation>&amp;Appliquer les réglages par défaut</translation>
+        <translation>A&amp;ppliquer les réglages par défaut</translation>
     </message>
     <message>
         <source>Apply Default Settings</source>
@@ -367,10 +382,6 @@
     <message>
         <source>&amp;Select all options</source>
         <translation>&amp;Sélectionner toutes les options</translation>
-    </message>
-    <message>
-        <source>&amp;Unselect all options</source>
-        <translation>&amp;Désélectionner toutes les options</translation>
     </message>
     <message>
         <source>Select All Options</source>
@@ -719,6 +730,38 @@
     <message>
         <source>Last import re&amp;port</source>
         <translation>Ra&amp;pport de la dernière importation</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>File preview</source>
+        <translation>Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>File &amp;preview</source>
+        <translation>&amp;Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>U&amp;nselect all options</source>
+        <translation>&amp;Désélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Changed; the default is %1</source>
+        <translation>Modifiée ; la valeur par défaut est %1</translation>
+    </message>
+    <message>
+        <source>Reset to &amp;default</source>
+        <translation>Remettre par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation>Remettre %1 par défaut</translation>
     </message>
 </context>
 <context>
