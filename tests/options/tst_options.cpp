@@ -7,6 +7,7 @@
 #include "configfile/configwriter.h"
 #include "document/optiondocument.h"
 #include "options/functionsearch.h"
+#include "preview/filepreview.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 #include "support/testdata.h"
@@ -20,7 +21,7 @@ enum { Unchanged = -1 };
 enum Change { TypeId, SetVolume, PickInput01, ClickVolume, ClickId, ResetId, ImportOther, Defaults, SelectAll,
               UnselectAll, French };
 // Ways of moving between the preview's lines and the rows.
-enum Selecting { ClickLine, EnterOnLine, WalkLines, FocusEditor, FocusCaption };
+enum Selecting { ClickLine, EnterOnLine, WalkLines, FocusEditor, FocusCaption, TickCaption };
 constexpr int enter = Qt::Key_Return;
 
 Q_DECLARE_METATYPE(Options::OptionStates)
@@ -258,9 +259,10 @@ private slots:
             QTest::keyClick(focused, Qt::Key_Return);
         } else if (change == ClickVolume || change == ClickId) {
             window.findChild<QCheckBox *>(change == ClickId ? "checkBox_ID" : "checkBox_Volume")->click();
-        } else if (change == ResetId) {   // from the row's context menu, by its key
-            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(1, 1));
-            QApplication::sendEvent(window.findChild<QLabel *>("label_ID_Infos"), &menu);
+        } else if (change == ResetId) {   // from the spin box's context menu, after its text commands, by its key
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            QApplication::sendEvent(window.findChild<QSpinBox *>("spinBox_ID"), &menu);
+            QVERIFY(QApplication::activePopupWidget()->actions().size() > 2);
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D);
         } else if (change == ImportOther) {
             driver.cancelDialog();
@@ -302,10 +304,16 @@ private slots:
         QCOMPARE(describe(window.optionStates()), describe(after));
     }
 
-    // The preview shows the writer's lines, one item a line, for any rows.
+    // The preview shows the writer's lines, one item a line, for any rows; as wide as it asks, the widest in full.
     void previewShowsTheFile()
     {
         MainWindow window;
+        FilePreview alone;
+        alone.setDocument(window.document());   // at start-up: with the widest line, #BUTTON1:VOLUME_MINUS
+        alone.resize(alone.sizeHint());
+        alone.show();
+        const auto *list = alone.findChild<QListWidget *>();
+        QVERIFY(QTest::qWaitForWindowExposed(&alone) && list->viewport()->width() >= list->sizeHintForColumn(0));
         for (int k = 0; k < 2 * Options::FunctionCount; k += 43) {
             window.setOptionStates(sampleStates(k));
             QCOMPARE(previewed(window), ConfigWriter::fileContents(sampleStates(k)));
@@ -326,6 +334,7 @@ private slots:
         QTest::newRow("list focused") << int(FocusEditor) << int(Button1) << true << true;
         QTest::newRow("caption focused") << int(FocusCaption) << int(Input01) << true << true;
         QTest::newRow("unticked row focused") << int(FocusEditor) << int(Volume) << true << false;
+        QTest::newRow("unticked row ticked: its new line") << int(TickCaption) << int(Volume) << true << true;
     }
 
     void previewAndRowsSelectEachOther()
@@ -354,11 +363,13 @@ private slots:
             QTest::keyClick(lines, how == WalkLines ? Qt::Key_Up : Qt::Key_End);
             QTest::keyClick(lines, how == WalkLines ? Qt::Key_Down : Qt::Key_Return);
         } else {
-            (how == FocusCaption ? window.findChild<QScrollArea *>()->widget()->findChildren<QCheckBox *>()[row]
-                                 : editorOf(window, row))->setFocus();
+            QWidget *caption = window.findChild<QScrollArea *>()->widget()->findChildren<QCheckBox *>()[row];
+            (how >= FocusCaption ? caption : editorOf(window, row))->setFocus();
+            if (how == TickCaption)
+                QTest::keyClick(caption, Qt::Key_Space);
         }
         QWidget *editor = editorOf(window, row), *focused = QApplication::focusWidget();
-        QCOMPARE(focused == editor || editor->isAncestorOf(focused), rowFocused && how != FocusCaption);
+        QCOMPARE(focused == editor || editor->isAncestorOf(focused), rowFocused && how < FocusCaption);
         QCOMPARE(focused == lines, !rowFocused);
         QCOMPARE(lines->currentItem() ? lines->currentItem()->text().section(':', 0, 0) + ':' : "", hasLine ? keyword : "");
         QCOMPARE(lines->selectedItems().size(), int(hasLine));

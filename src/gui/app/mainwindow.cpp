@@ -89,11 +89,14 @@ void MainWindow::wirePreview()
 {
     ui->filePreview->setDocument(*m_document);
     connect(ui->filePreview, &FilePreview::rowChosen, m_rows, &OptionRows::reveal);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        const int row = m_rows->rowOf(now);
+    // Also when a tick gives the row being edited a line.
+    const auto showEditedRow = [this] {
+        const int row = m_rows->rowOf(QApplication::focusWidget());
         if (row >= 0)
             ui->filePreview->selectRow(row);
-    });
+    };
+    connect(qApp, &QApplication::focusChanged, this, showEditedRow);
+    connect(m_document, &Document::OptionDocument::changed, this, showEditedRow);
     connect(ui->action_View_Preview, &QAction::toggled, this, [this](bool shown) {
         ui->dockWidget_Preview->setVisible(shown);
         if (shown && isVisible())
