@@ -767,10 +767,6 @@
 <context>
     <name>Manual</name>
     <message>
-        <source>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</source>
-        <translation>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</translation>
-    </message>
-    <message>
         <source>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</source>
         <translation>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</translation>
     </message>
@@ -865,6 +861,14 @@
     <message>
         <source>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
         <translation>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row. A row whose value is not its default has its caption in bold; its context menu (right click, or the Menu key) offers Reset to default, which puts that value back and keeps the tick.</source>
+        <translation>Edit &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row. A row whose value is not its default has its caption in bold; its context menu (right click, or the Menu key) offers Reset to default, which puts that value back and keeps the tick.</translation>
+    </message>
+    <message>
+        <source>View &gt; File preview (F9) shows, beside the rows, the lines that Save and Generate will write, exactly as they will be written; each ends with CR LF. Click a line, or press Enter on it, to go to its row; the row you are in is the highlighted line. An unticked row has no line.</source>
+        <translation>View &gt; File preview (F9) shows, beside the rows, the lines that Save and Generate will write, exactly as they will be written; each ends with CR LF. Click a line, or press Enter on it, to go to its row; the row you are in is the highlighted line. An unticked row has no line.</translation>
     </message>
 </context>
 <context>
