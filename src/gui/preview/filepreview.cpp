@@ -8,6 +8,7 @@
 
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <array>
 
@@ -44,12 +45,32 @@ int widestLineLength()
     return widest;
 }
 
+// Lines with room below the font's descent: an item clips what it paints to its own
+// rectangle, and an underscore that reaches the descent (or passes it, in some fonts) can
+// land a pixel lower at a scale factor such as 1.25, which showed VOLUME_MINUS as
+// VOLUME MINUS.
+class LineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics metrics(option.font);
+        const int below = metrics.boundingRect(QLatin1Char('_')).bottom() + 1 - metrics.descent();
+        size.rheight() += 2 * (qMax(0, below) + 1);   // the text stays centred
+        return size;
+    }
+};
+
 } // namespace
 
 FilePreview::FilePreview(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::FilePreview>())
 {
     ui->setupUi(this);
     ui->listWidget_Lines->setFont(fixedWidthFont());
+    ui->listWidget_Lines->setItemDelegate(new LineDelegate(ui->listWidget_Lines));
     ReadableColour::useSecondaryText(ui->label_Line_Ends);
     const auto rowOf = [](const QListWidgetItem *item) { return item->data(RowRole).toInt(); };
     connect(ui->listWidget_Lines, &QListWidget::currentItemChanged, this, [this, rowOf](QListWidgetItem *current) {
