@@ -244,14 +244,13 @@ void OptionRows::show(int row)
 }
 
 // What the row offers: its value back to the default, after the text field's own
-// commands where a spin box was clicked.
+// commands where a spin box was clicked (a menu's leading separator is not shown).
 void OptionRows::showRowMenu(int row, QWidget *clicked, const QPoint &at)
 {
-    auto *text = clicked == editor(row) && !m_editors[row].list ? clicked->findChild<QLineEdit *>() : nullptr;
+    auto *text = clicked->findChild<QLineEdit *>();
     QMenu *menu = text ? text->createStandardContextMenu() : new QMenu(clicked);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (!menu->isEmpty())
-        menu->addSeparator();
+    menu->addSeparator();
     QAction *reset = menu->addAction(tr("Reset to &default"));
     reset->setObjectName(QStringLiteral("action_Reset_To_Default"));
     reset->setEnabled(differsFromDefault(row, m_document.states()[row]));
