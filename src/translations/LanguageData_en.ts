@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>FilePreview</name>
+    <message>
+        <source>Lines of the file</source>
+        <translation>Lines of the file</translation>
+    </message>
+    <message>
+        <source>Each line ends with CR LF.</source>
+        <translation>Each line ends with CR LF.</translation>
+    </message>
+    <message>
+        <source>No option is ticked: Save writes an empty file.</source>
+        <translation>No option is ticked: Save writes an empty file.</translation>
+    </message>
+</context>
+<context>
     <name>ImportReport</name>
     <message>
         <source>no value; it takes %1</source>
@@ -367,10 +382,6 @@
     <message>
         <source>&amp;Select all options</source>
         <translation>&amp;Select all options</translation>
-    </message>
-    <message>
-        <source>&amp;Unselect all options</source>
-        <translation>&amp;Unselect all options</translation>
     </message>
     <message>
         <source>Select All Options</source>
@@ -720,13 +731,41 @@
         <source>Last import re&amp;port</source>
         <translation>Last import re&amp;port</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>File preview</source>
+        <translation>File preview</translation>
+    </message>
+    <message>
+        <source>File &amp;preview</source>
+        <translation>File &amp;preview</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Tool bar</translation>
+    </message>
+    <message>
+        <source>U&amp;nselect all options</source>
+        <translation>U&amp;nselect all options</translation>
+    </message>
+    <message>
+        <source>Changed; the default is %1</source>
+        <translation>Changed; the default is %1</translation>
+    </message>
+    <message>
+        <source>Reset to &amp;default</source>
+        <translation>Reset to &amp;default</translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation>Reset %1 to default</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
-    <message>
-        <source>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</source>
-        <translation>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</translation>
-    </message>
     <message>
         <source>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</source>
         <translation>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</translation>
@@ -822,6 +861,14 @@
     <message>
         <source>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
         <translation>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row. A row whose value is not its default has its caption in bold; its context menu (right click, or the Menu key) offers Reset to default, which puts that value back and keeps the tick.</source>
+        <translation>Edit &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row. A row whose value is not its default has its caption in bold; its context menu (right click, or the Menu key) offers Reset to default, which puts that value back and keeps the tick.</translation>
+    </message>
+    <message>
+        <source>View &gt; File preview (F9) shows, beside the rows, the lines that Save and Generate will write, exactly as they will be written; each ends with CR LF. Click a line, or press Enter on it, to go to its row; the row you are in is the highlighted line. An unticked row has no line.</source>
+        <translation>View &gt; File preview (F9) shows, beside the rows, the lines that Save and Generate will write, exactly as they will be written; each ends with CR LF. Click a line, or press Enter on it, to go to its row; the row you are in is the highlighted line. An unticked row has no line.</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>FilePreview</name>
+    <message>
+        <source>Lines of the file</source>
+        <translation>Lignes du fichier</translation>
+    </message>
+    <message>
+        <source>Each line ends with CR LF.</source>
+        <translation>Chaque ligne se termine par CR LF.</translation>
+    </message>
+    <message>
+        <source>No option is ticked: Save writes an empty file.</source>
+        <translation>Aucune option n&apos;est cochée : le fichier enregistré sera vide.</translation>
+    </message>
+</context>
+<context>
     <name>ImportReport</name>
     <message>
         <source>no value; it takes %1</source>
@@ -358,7 +373,7 @@
     </message>
     <message>
         <source>&amp;Apply default settings</source>
-        <translation>&amp;Appliquer les réglages par défaut</translation>
+        <translation>A&amp;ppliquer les réglages par défaut</translation>
     </message>
     <message>
         <source>Apply Default Settings</source>
@@ -367,10 +382,6 @@
     <message>
         <source>&amp;Select all options</source>
         <translation>&amp;Sélectionner toutes les options</translation>
-    </message>
-    <message>
-        <source>&amp;Unselect all options</source>
-        <translation>&amp;Désélectionner toutes les options</translation>
     </message>
     <message>
         <source>Select All Options</source>
@@ -720,13 +731,41 @@
         <source>Last import re&amp;port</source>
         <translation>Ra&amp;pport de la dernière importation</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>File preview</source>
+        <translation>Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>File &amp;preview</source>
+        <translation>&amp;Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>U&amp;nselect all options</source>
+        <translation>&amp;Désélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Changed; the default is %1</source>
+        <translation>Modifiée ; la valeur par défaut est %1</translation>
+    </message>
+    <message>
+        <source>Reset to &amp;default</source>
+        <translation>Remettre par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation>Remettre %1 par défaut</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
-    <message>
-        <source>File &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row.</source>
-        <translation>Fichier &gt; Appliquer les réglages par défaut (Ctrl+D) remet chaque valeur à sa valeur par défaut et garde les coches. Sélectionner toutes les options (Ctrl+C) et Désélectionner toutes les options (Ctrl+U) cochent et décochent toutes les lignes.</translation>
-    </message>
     <message>
         <source>File &gt; Import configuration file (Ctrl+O) reads a file back into the rows; so does a file dropped on the window or named when the program is started. The file may be in UTF-8, with or without byte order mark, or in UTF-16 or UTF-32 with a byte order mark, with any line ends.</source>
         <translation>Fichier &gt; Importer un fichier de configuration (Ctrl+O) relit un fichier dans les lignes ; de même pour un fichier déposé sur la fenêtre ou nommé au lancement du programme. Le fichier peut être en UTF-8, avec ou sans indicateur d&apos;ordre des octets, ou en UTF-16 ou UTF-32 avec un indicateur d&apos;ordre des octets, avec toutes fins de ligne.</translation>
@@ -822,6 +861,14 @@
     <message>
         <source>File &gt; Save (Ctrl+S) writes the rows at once to the file they belong to: the one imported or saved last, whose name the title shows. File &gt; Generate configuration file (Ctrl+Shift+S) asks first where to save them, as Save does while they belong to no file. The title shows an asterisk while the rows hold changes that no file has received yet; closing the window or importing a file then asks whether to save them first. Edit &gt; Undo (Ctrl+Z) and Edit &gt; Redo (Ctrl+Shift+Z) take back and bring back every change of the rows, an import included, one at a time; File &gt; Open Recent lists the files read or saved last. A file is replaced only once the new one is complete, so that a failure never leaves half a file behind. The save and open dialogs start in the folder used last. Only regular files are read or written: a folder, a device or a pipe is refused.</source>
         <translation>Fichier &gt; Enregistrer (Ctrl+S) écrit aussitôt les lignes dans le fichier auquel elles appartiennent : celui importé ou enregistré en dernier, dont le titre montre le nom. Fichier &gt; Générer le fichier de configuration (Ctrl+Maj+S) demande d&apos;abord où les enregistrer, comme le fait Enregistrer tant qu&apos;elles n&apos;appartiennent à aucun fichier. Le titre montre un astérisque tant que les lignes portent des modifications qu&apos;aucun fichier n&apos;a encore reçues ; fermer la fenêtre ou importer un fichier demande alors d&apos;abord s&apos;il faut les enregistrer. Édition &gt; Annuler (Ctrl+Z) et Édition &gt; Rétablir (Ctrl+Maj+Z) défont et refont chaque modification des lignes, importation comprise, une à la fois ; Fichier &gt; Fichiers récents donne les fichiers lus ou enregistrés en dernier. Un fichier n&apos;est remplacé qu&apos;une fois le nouveau complet, si bien qu&apos;un échec ne laisse jamais un demi-fichier. Les dialogues d&apos;enregistrement et d&apos;ouverture s&apos;ouvrent dans le dernier dossier utilisé. Seuls les fichiers ordinaires sont lus ou écrits : un dossier, un périphérique ou un tube est refusé.</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row. A row whose value is not its default has its caption in bold; its context menu (right click, or the Menu key) offers Reset to default, which puts that value back and keeps the tick.</source>
+        <translation>Édition &gt; Appliquer les réglages par défaut (Ctrl+D) remet chaque valeur à sa valeur par défaut et garde les coches. Sélectionner toutes les options (Ctrl+C) et Désélectionner toutes les options (Ctrl+U) cochent et décochent toutes les lignes. Une ligne dont la valeur n&apos;est pas celle par défaut a son intitulé en gras ; son menu contextuel (clic droit, ou la touche Menu) propose Remettre par défaut, qui remet cette valeur et garde la coche.</translation>
+    </message>
+    <message>
+        <source>View &gt; File preview (F9) shows, beside the rows, the lines that Save and Generate will write, exactly as they will be written; each ends with CR LF. Click a line, or press Enter on it, to go to its row; the row you are in is the highlighted line. An unticked row has no line.</source>
+        <translation>Affichage &gt; Aperçu du fichier (F9) montre, à côté des options, les lignes qu&apos;Enregistrer et Générer écriront, exactement telles qu&apos;elles seront écrites ; chacune se termine par CR LF. Cliquez sur une ligne, ou appuyez sur Entrée, pour aller à son option ; l&apos;option en cours est la ligne mise en évidence. Une option décochée n&apos;a pas de ligne.</translation>
     </message>
 </context>
 <context>

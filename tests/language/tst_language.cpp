@@ -218,8 +218,8 @@ private slots:
         QTest::newRow("French to Default") << french << byDefault << "" << fiveLines("(default)") << byDefault;
         QTest::newRow("data folder is a regular file") << french << english << data << binary << byDefault;
     }
-    // Values and ticks stay, and the player's file does not depend on the interface language. The window's size and place
-    // come back in the next run.
+    // Values and ticks stay, and the player's file does not depend on the interface language. The window's size and place,
+    // and the preview shown or hidden, come back in the next run.
     // Closing (the changes discarded) ends the event loop as in main(); the preference file is
     // written when the window is destroyed, silently, and an obstacle is left as it was.
     void switchAndRestart()
@@ -239,6 +239,8 @@ private slots:
         window->setOptionStates(edited);
         trigger(*window, from);
         trigger(*window, to);
+        const bool previewHidden = !window->findChild<QDockWidget *>()->isHidden();   // its View item turns it round
+        trigger(*window, "action_View_Preview");
         QCOMPARE(shown(*window), shownIn(to));
         QCOMPARE(describe(window->optionStates()), describe(edited));
         // The next run opens as wide as the window was left, and no taller than its screen.
@@ -256,6 +258,7 @@ private slots:
         QCOMPARE(readFile(kept), saved);
         MainWindow again;
         QCOMPARE(again.width(), width);
+        QCOMPARE(again.findChild<QDockWidget *>()->isHidden(), previewHidden);
         QVERIFY(again.frameGeometry().height() <= available.height());
         QCOMPARE(shown(again), shownIn(next));
         QCOMPARE(describe(again.optionStates()), describe(Options::defaultStates(true)));

@@ -7,6 +7,7 @@
 #include "configfile/configwriter.h"
 #include "document/optiondocument.h"
 #include "options/functionsearch.h"
+#include "preview/filepreview.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 #include "support/testdata.h"
@@ -17,8 +18,10 @@
 
 enum { Unchanged = -1 };
 // Ways of changing the rows; the last four are commands, in this order.
-enum Change { TypeId, SetVolume, PickInput01, ClickVolume, ClickId, ImportOther, Defaults, SelectAll, UnselectAll,
-              French };
+enum Change { TypeId, SetVolume, PickInput01, ClickVolume, ClickId, ResetId, ImportOther, Defaults, SelectAll,
+              UnselectAll, French };
+// Ways of moving between the preview's lines and the rows.
+enum Selecting { ClickLine, EnterOnLine, WalkLines, FocusEditor, FocusCaption, TickCaption };
 constexpr int enter = Qt::Key_Return;
 
 Q_DECLARE_METATYPE(Options::OptionStates)
@@ -46,6 +49,38 @@ Options::OptionStates shown(const MainWindow &window)
         states[r] = {captions[r]->isChecked(), spin ? spin->value() : qobject_cast<QComboBox *>(infos[r]->buddy())->currentIndex()};
     }
     return states;
+}
+
+QWidget *editorOf(const MainWindow &window, int row)
+{
+    return window.findChild<QScrollArea *>("scrollArea")->widget()->findChildren<ElidedLabel *>()[row]->buddy();
+}
+
+// The rows marked as off their default: "bd" for a bold caption that says so to a screen reader.
+QStringList changedMarks(const MainWindow &window)
+{
+    QStringList marks;
+    for (const QCheckBox *caption : window.findChildren<QCheckBox *>(QRegularExpression("^checkBox_")))
+        marks << QString(caption->font().bold() ? "b" : "") + (caption->accessibleDescription().isEmpty() ? "" : "d");
+    return marks;
+}
+
+QStringList changedMarks(const Options::OptionStates &states)
+{
+    QStringList marks;
+    for (int r = 0; r < Options::OptionCount; ++r)
+        marks << (states[r].value == Options::catalogue()[r].defaultValue ? "" : "bd");
+    return marks;
+}
+
+// The file as the preview shows it, each line given the line end that its note names.
+QByteArray previewed(const MainWindow &window)
+{
+    QByteArray file;
+    const auto *lines = window.findChild<QListWidget *>("listWidget_Lines");
+    for (int i = 0; i < lines->count(); ++i)
+        file += lines->item(i)->text().toLatin1() + "\r\n";
+    return file;
 }
 
 } // namespace
@@ -176,6 +211,7 @@ private slots:
                                                 << "Input 01 Folder 000 → Folder 006";
         QTest::newRow("tick") << int(ClickVolume) << with({{Volume, 32}}) << "Tick Volume";
         QTest::newRow("untick") << int(ClickId) << unticked << "Untick ID";
+        QTest::newRow("reset to default") << int(ResetId) << with({{Id, 1}}) << "Reset ID to default";
         QTest::newRow("defaults") << int(Defaults) << defaults << "Default settings";
         QTest::newRow("select all") << int(SelectAll) << all << "Select all options";
         QTest::newRow("unselect all") << int(UnselectAll) << none << "Unselect all options";
@@ -223,6 +259,11 @@ private slots:
             QTest::keyClick(focused, Qt::Key_Return);
         } else if (change == ClickVolume || change == ClickId) {
             window.findChild<QCheckBox *>(change == ClickId ? "checkBox_ID" : "checkBox_Volume")->click();
+        } else if (change == ResetId) {   // from the spin box's context menu, after its text commands, by its key
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            QApplication::sendEvent(window.findChild<QSpinBox *>("spinBox_ID"), &menu);
+            QVERIFY(QApplication::activePopupWidget()->actions().size() > 2);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D);
         } else if (change == ImportOther) {
             driver.cancelDialog();
             window.openFile(dir.filePath("other.txt"));
@@ -244,12 +285,15 @@ private slots:
         for (int round = 0; round < 2; ++round) {   // done, undone, redone; then again with the other Redo key
             QCOMPARE(describe(window.optionStates()), describe(after));
             QCOMPARE(describe(shown(window)), describe(after));
+            QCOMPARE(changedMarks(window), changedMarks(after));
+            QCOMPARE(previewed(window), ConfigWriter::fileContents(after));
             QCOMPARE(undo->text(), (change == French ? "&Annuler " : "&Undo ") + undone);
             QCOMPARE(window.isWindowModified(), !kept);
             QCOMPARE(dimmed(), !after[Volume].included);
             press(Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(describe(shown(window)), describe(change == French ? Options::defaultStates(true) : before));
             QCOMPARE(describe(window.optionStates()), describe(shown(window)));
+            QCOMPARE(changedMarks(window), changedMarks(window.optionStates()));
             QCOMPARE(window.isWindowModified(), kept);
             QVERIFY(redo->isEnabled());
             if (round == 0)
@@ -258,6 +302,79 @@ private slots:
                 press(Qt::Key_Y, Qt::ControlModifier);
         }
         QCOMPARE(describe(window.optionStates()), describe(after));
+    }
+
+    // The preview shows the writer's lines, one item a line, for any rows; as wide as it asks, the widest in full.
+    void previewShowsTheFile()
+    {
+        MainWindow window;
+        FilePreview alone;
+        alone.setDocument(window.document());   // at start-up: with the widest line, #BUTTON1:VOLUME_MINUS
+        alone.resize(alone.sizeHint());
+        alone.show();
+        const auto *list = alone.findChild<QListWidget *>();
+        QVERIFY(QTest::qWaitForWindowExposed(&alone) && list->viewport()->width() >= list->sizeHintForColumn(0));
+        for (int k = 0; k < 2 * Options::FunctionCount; k += 43) {
+            window.setOptionStates(sampleStates(k));
+            QCOMPARE(previewed(window), ConfigWriter::fileContents(sampleStates(k)));
+        }
+    }
+
+    // A line picked takes the user to its row; the row being edited is the line shown. An unticked row has none.
+    void previewAndRowsSelectEachOther_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("rowFocused");   // else the lines keep the keyboard
+        QTest::addColumn<bool>("hasLine");
+        QTest::newRow("line clicked") << int(ClickLine) << int(Button2) << true << true;
+        QTest::newRow("Enter on a line") << int(EnterOnLine) << int(Baudrate) << true << true;
+        QTest::newRow("lines walked: the rows follow") << int(WalkLines) << int(Baudrate) << false << true;
+        QTest::newRow("spin box focused") << int(FocusEditor) << int(Id) << true << true;
+        QTest::newRow("list focused") << int(FocusEditor) << int(Button1) << true << true;
+        QTest::newRow("caption focused") << int(FocusCaption) << int(Input01) << true << true;
+        QTest::newRow("unticked row focused") << int(FocusEditor) << int(Volume) << true << false;
+        QTest::newRow("unticked row ticked: its new line") << int(TickCaption) << int(Volume) << true << true;
+    }
+
+    void previewAndRowsSelectEachOther()
+    {
+        QFETCH(int, how);
+        QFETCH(int, row);
+        QFETCH(bool, rowFocused);
+        QFETCH(bool, hasLine);
+        MainWindow window;
+        window.findChild<QAction *>("action_View_Preview")->setChecked(true);
+        window.setOptionStates(startingRows());
+        window.resize(window.width(), 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *lines = window.findChild<QListWidget *>("listWidget_Lines");
+        const QString keyword = Options::catalogue()[row].keyword + ':';
+        QListWidgetItem *line = lines->findItems(keyword, Qt::MatchStartsWith).value(0);
+        lines->setCurrentRow(lines->count() - 1);   // another line than the row's, or its own
+        if (how == ClickLine) {
+            lines->scrollToItem(line);
+            QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(line).center());
+        } else if (how == EnterOnLine || how == WalkLines) {
+            lines->setFocus();
+            lines->setCurrentRow(0);
+            QTest::keyClick(lines, how == WalkLines ? Qt::Key_End : Qt::Key_Up);   // the first line, or the last
+            QTest::keyClick(lines, how == WalkLines ? Qt::Key_Up : Qt::Key_End);
+            QTest::keyClick(lines, how == WalkLines ? Qt::Key_Down : Qt::Key_Return);
+        } else {
+            QWidget *caption = window.findChild<QScrollArea *>()->widget()->findChildren<QCheckBox *>()[row];
+            (how >= FocusCaption ? caption : editorOf(window, row))->setFocus();
+            if (how == TickCaption)
+                QTest::keyClick(caption, Qt::Key_Space);
+        }
+        QWidget *editor = editorOf(window, row), *focused = QApplication::focusWidget();
+        QCOMPARE(focused == editor || editor->isAncestorOf(focused), rowFocused && how < FocusCaption);
+        QCOMPARE(focused == lines, !rowFocused);
+        QCOMPARE(lines->currentItem() ? lines->currentItem()->text().section(':', 0, 0) + ':' : "", hasLine ? keyword : "");
+        QCOMPARE(lines->selectedItems().size(), int(hasLine));
+        const QWidget *viewport = window.findChild<QScrollArea *>()->viewport();
+        QVERIFY(how >= FocusEditor || viewport->rect().contains(QRect(editor->mapTo(viewport, QPoint()), editor->size())));
     }
 
     // The wheel turns only the editor that has the keyboard focus; over any other it scrolls the rows.
@@ -328,6 +445,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         trigger(window, language);   // the window fits the new texts
         QTest::qWait(0);
+        // In every menu each item has a key of its own.
+        for (const QWidget *menu : window.findChildren<QWidget *>(QRegularExpression("^menu"))) {
+            QStringList keys;
+            for (const QAction *item : menu->actions()) {
+                const QString text = QString(item->text()).remove("&&");
+                const QString key = text.contains('&') ? text.mid(text.indexOf('&') + 1, 1).toLower() : QString();
+                QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(menu->objectName() + ": " + text));
+                keys << key;
+            }
+        }
         // A long path must not force the window wider.
         window.findChild<QLabel *>("label_Generate_Path")->setText("/" + QString(300, 'x') + "/config.txt");
         QTest::qWait(0);

@@ -16,6 +16,7 @@ namespace {
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
 const QString recentFilesKey = QStringLiteral("files/recent");
 const QString windowGeometryKey = QStringLiteral("window/geometry");
+const QString previewShownKey = QStringLiteral("window/previewShown");
 
 // On Windows QFileInfo::isWritable() looks at the read-only attribute only, which a
 // folder such as Program Files does not carry although a user may not write there:
@@ -93,6 +94,20 @@ void setWindowGeometry(const QByteArray &geometry)
 {
     if (usable())
         QSettings().setValue(windowGeometryKey, geometry);
+}
+
+std::optional<bool> previewShown()
+{
+    if (!usable())
+        return std::nullopt;
+    const QVariant shown = QSettings().value(previewShownKey);
+    return shown.isValid() ? std::optional<bool>(shown.toBool()) : std::nullopt;
+}
+
+void setPreviewShown(bool shown)
+{
+    if (usable())
+        QSettings().setValue(previewShownKey, shown);
 }
 
 QString firstWritableFolder(const QStringList &candidates, const QString &lastResort)

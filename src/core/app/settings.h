@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What the program remembers between runs, apart from the interface language (which
 // keeps its own five-line preference file). Stored with QSettings under the
 // organisation and application names, in the user's configuration folder.
@@ -31,6 +33,11 @@ void clearRecentFiles();
 // The main window's size and place as QWidget::saveGeometry gives them, or empty.
 QByteArray windowGeometry();
 void setWindowGeometry(const QByteArray &geometry);
+
+// Whether the main window showed the preview of the file when it was last closed;
+// nothing before the first close.
+std::optional<bool> previewShown();
+void setPreviewShown(bool shown);
 
 // The first of `candidates` that is an existing folder the program may write to,
 // else `lastResort`. A dialog that starts in a folder the user cannot save in makes

@@ -127,8 +127,14 @@ QString manualHtml()
         "537\"), its token in the file (FOLDER537) or a short form (f537, rs 12, v-). The matches appear "
         "next to the list, best first; Enter takes the highlighted one, Escape leaves the value as it was."));
     html += paragraph(QT_TRANSLATE_NOOP("Manual",
-        "File > Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. "
-        "Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row."));
+        "Edit > Apply default settings (Ctrl+D) puts every value back to its default and keeps the ticks. "
+        "Select all options (Ctrl+C) and Unselect all options (Ctrl+U) tick and untick every row. A row "
+        "whose value is not its default has its caption in bold; its context menu (right click, or the "
+        "Menu key) offers Reset to default, which puts that value back and keeps the tick."));
+    html += paragraph(QT_TRANSLATE_NOOP("Manual",
+        "View > File preview (F9) shows, beside the rows, the lines that Save and Generate will write, "
+        "exactly as they will be written; each ends with CR LF. Click a line, or press Enter on it, to go "
+        "to its row; the row you are in is the highlighted line. An unticked row has no line."));
 
     html += heading(2, QT_TRANSLATE_NOOP("Manual", "The options"));
     html += optionsTable();

@@ -9,6 +9,7 @@
 #include "document/optiondocument.h"
 #include "language/languagemenu.h"
 #include "options/optionrows.h"
+#include "preview/filepreview.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -56,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_rows = new OptionRows(*ui, *m_document, *m_history, this);
     m_files = new FileCommands(*this, *ui, *m_document, *m_history);
     wireDocumentCommands();
+    wirePreview();
     placeWindow();
 }
 
@@ -76,14 +78,44 @@ void MainWindow::wireDocumentCommands()
     QGuiApplication::setFallbackSessionManagementEnabled(false);
 #endif
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::sessionEnds);
-    connect(qApp, &QGuiApplication::saveStateRequest, this,
-            [this](QSessionManager &) { Settings::setWindowGeometry(saveGeometry()); });
+    connect(qApp, &QGuiApplication::saveStateRequest, this, [this](QSessionManager &) { rememberWindow(); });
+}
+
+// The preview of the file shows the document; a line picked there takes the user to its
+// row, and the row being edited is the line shown. Neither tells the other back: the
+// preview does not announce a line the rows chose. The View menu shows and hides the
+// preview and the tool bar, and follows their close buttons and context menu.
+void MainWindow::wirePreview()
+{
+    ui->filePreview->setDocument(*m_document);
+    connect(ui->filePreview, &FilePreview::rowChosen, m_rows, &OptionRows::reveal);
+    // Also when a tick gives the row being edited a line.
+    const auto showEditedRow = [this] {
+        const int row = m_rows->rowOf(QApplication::focusWidget());
+        if (row >= 0)
+            ui->filePreview->selectRow(row);
+    };
+    connect(qApp, &QApplication::focusChanged, this, showEditedRow);
+    connect(m_document, &Document::OptionDocument::changed, this, showEditedRow);
+    connect(ui->action_View_Preview, &QAction::toggled, this, [this](bool shown) {
+        ui->dockWidget_Preview->setVisible(shown);
+        if (shown && isVisible())
+            fitWindowToRows();   // the rows keep their room beside it where the screen allows
+    });
+    connect(ui->dockWidget_Preview->toggleViewAction(), &QAction::toggled, ui->action_View_Preview,
+            &QAction::setChecked);
+    connect(ui->action_View_Tool_Bar, &QAction::toggled, ui->toolBar, &QWidget::setVisible);
+    connect(ui->toolBar->toggleViewAction(), &QAction::toggled, ui->action_View_Tool_Bar, &QAction::setChecked);
 }
 
 // Where the window was left, made to fit this screen should it be smaller than that one;
-// at the first run, sized for the rows.
+// at the first run, sized for the rows. The preview as it was left; at the first run,
+// beside the rows where the screen has room for both.
 void MainWindow::placeWindow()
 {
+    layOutRows();
+    const int room = screen()->availableGeometry().width() - frameExtra().width();
+    ui->action_View_Preview->setChecked(Settings::previewShown().value_or(rowsWidth() + previewWidth() <= room));
     const QByteArray geometry = Settings::windowGeometry();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         fitWindowToRows(true);
@@ -93,8 +125,16 @@ void MainWindow::placeWindow()
     resize(size().boundedTo(screen()->availableGeometry().size() - frameExtra()));
 }
 
+void MainWindow::rememberWindow()
+{
+    Settings::setWindowGeometry(saveGeometry());
+    Settings::setPreviewShown(!ui->dockWidget_Preview->isHidden());
+}
+
 MainWindow::~MainWindow()
 {
+    // The rows go before the window does: focus leaving them must not reach them.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     writePreferenceFile(preferenceFilePath);
     delete ui;
 }
@@ -142,7 +182,7 @@ void MainWindow::showFileInTitle()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_files->maybeSave()) {
-        Settings::setWindowGeometry(saveGeometry());
+        rememberWindow();
         event->accept();
     } else {
         event->ignore();

@@ -75,9 +75,13 @@ private:
     // Window size and row layout (app/mainwindow_rows.cpp)
     void layOutRows();
     void fitWindowToRows(bool firstRun = false);
+    int rowsWidth() const;
+    int previewWidth() const;
     QSize frameExtra() const;
     void wireDocumentCommands();
+    void wirePreview();
     void placeWindow();
+    void rememberWindow();
     void showFileInTitle();
     void sessionEnds(QSessionManager &manager);
 

@@ -33,13 +33,17 @@ QVector<Row> optionRows(const Ui::MainWindow &ui)
     return rows;
 }
 
-// Room for the icon that marks a row (a check box puts 4 px between icon and text),
-// kept free in every caption so that marking a row never moves the columns, nor the
-// rows below it.
+// Room for the icon that marks a row (a check box puts 4 px between icon and text), and
+// for the caption in bold (a value off its default), kept free in every caption so that
+// marking a row never moves the columns, nor the rows below it.
 int captionWidth(const QCheckBox *caption)
 {
     const int iconRoom = caption->icon().isNull() ? caption->iconSize().width() + 4 : 0;
-    return caption->sizeHint().width() + iconRoom;
+    QFont bold = caption->font();
+    bold.setBold(true);
+    const int boldRoom = QFontMetrics(bold).horizontalAdvance(caption->text())
+                         - caption->fontMetrics().horizontalAdvance(caption->text());
+    return caption->sizeHint().width() + iconRoom + boldRoom;
 }
 
 int captionHeight(const QCheckBox *caption)
@@ -106,16 +110,30 @@ QSize MainWindow::frameExtra() const
     return QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
 }
 
+// The window's width that shows every row in full, without the preview.
+int MainWindow::rowsWidth() const
+{
+    const QMargins around = ui->verticalLayout_2->contentsMargins();
+    return ui->scrollAreaWidgetContents->sizeHint().width() + scrollAreaChrome(ui->scrollArea) + around.left()
+           + around.right();
+}
+
+// What the preview takes beside the rows: its own width and the separator.
+int MainWindow::previewWidth() const
+{
+    return ui->dockWidget_Preview->sizeHint().width()
+           + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
 // Widens the window until every row shows in full, as far as the screen allows; a
 // narrower screen elides the descriptions. The window never shrinks here: the user
-// may have made it wider. At the first run it is also made tall enough for every row;
-// frame and all, it never exceeds the screen's free area.
+// may have made it wider. A preview shown has its own width beside the rows. At the
+// first run the window is also made tall enough for every row; frame and all, it never
+// exceeds the screen's free area.
 void MainWindow::fitWindowToRows(bool firstRun)
 {
     layOutRows();
-    const QMargins around = ui->verticalLayout_2->contentsMargins();
-    const int needed = ui->scrollAreaWidgetContents->sizeHint().width() + scrollAreaChrome(ui->scrollArea)
-                       + around.left() + around.right();
+    const int needed = rowsWidth() + (ui->dockWidget_Preview->isHidden() ? 0 : previewWidth());
     // The scroll area's own size hint stops at some 24 lines: what all the rows need
     // replaces it in the window's.
     const int allRows = sizeHint().height() - ui->scrollArea->sizeHint().height()

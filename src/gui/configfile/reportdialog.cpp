@@ -1,25 +1,13 @@
 #include "reportdialog.h"
 #include "ui_reportdialog.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
+#include "app/fixedwidthfont.h"
+
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 
 namespace {
-
-// The desktop's fixed-width font, which lines the report's padding up; without one from
-// the platform, the typewriter hint finds one.
-QFont fixedWidthFont()
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(font).fixedPitch()) {
-        font.setFamily(QStringLiteral("monospace"));
-        font.setStyleHint(QFont::TypeWriter);
-    }
-    return font;
-}
 
 // Report lines in view at most; more scroll.
 constexpr int MostLinesInView = 25;

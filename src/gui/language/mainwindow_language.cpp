@@ -6,6 +6,7 @@
 #include "app/actiontexts.h"
 #include "document/documenthistory.h"
 #include "language/languagemenu.h"
+#include "preview/filepreview.h"
 
 // Every language command runs the same routine. The lists change their texts in
 // place, so every row keeps its value and tick: a change of language changes no
@@ -16,6 +17,7 @@ void MainWindow::switchLanguage(QAction *chosen)
     changeLanguage();
     fillOptionLists();
     m_history->retranslate();   // the Undo and Redo items say what they do in it
+    ui->filePreview->retranslate();
     // Only a window on screen is widened to fit; a hidden one just lines its rows up.
     if (isVisible())
         fitWindowToRows();

@@ -7,10 +7,12 @@
 #include "help/rowhelp.h"
 #include "options/functionlists.h"
 #include "options/listwidth.h"
+#include "options/optionhelp.h"
 
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -52,6 +54,11 @@ const RowWidgets rowWidgets[Options::OptionCount] = {
     {&U::checkBox_Button2, nullptr, &U::comboBox_Button2},
     {&U::checkBox_Baudrate, nullptr, &U::comboBox_Baudrate},
 };
+
+bool differsFromDefault(int r, const Options::OptionState &state)
+{
+    return state.value != Options::catalogue()[r].defaultValue;
+}
 
 bool isFunctionList(int r)
 {
@@ -95,6 +102,13 @@ OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, D
         if (row != m_editors.end()) {
             m_descriptions[std::distance(m_editors.begin(), row)] = label;
             ReadableColour::useSecondaryText(label);
+        }
+    }
+    for (int r = 0; r < Options::OptionCount; ++r) {
+        for (QWidget *part : {static_cast<QWidget *>(caption(r)), static_cast<QWidget *>(description(r)), editor(r)}) {
+            part->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(part, &QWidget::customContextMenuRequested, this,
+                    [this, r, part](const QPoint &at) { showRowMenu(r, part, part->mapToGlobal(at)); });
         }
     }
     m_functionLists->fitWidths();
@@ -210,6 +224,8 @@ void OptionRows::describeEditors()
 // A refused row looks like any other (ticked, at its default), as does one whose value
 // was read otherwise than the file wrote it, and the next save would write them: their
 // captions show a warning and, as tooltip, the line and why, in the language installed now.
+// A row whose value is not its default has a bold caption, as a settings editor shows
+// what was changed, and says so to a screen reader; no colour of its own.
 void OptionRows::show(int row)
 {
     const Options::OptionState &state = m_document.states()[row];
@@ -220,6 +236,55 @@ void OptionRows::show(int row)
     editor(row)->setPalette(rowPalette(editor(row), state.included));
     box->setIcon(mark.isSet() ? box->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
     box->setToolTip(mark.isSet() ? ConfigReader::noteLineText(mark.note) : QString());
+    const bool changed = differsFromDefault(row, state);
+    QFont bold;   // only the weight set: the rest follows the window's font
+    bold.setBold(true);
+    box->setFont(changed ? bold : QFont());
+    box->setAccessibleDescription(changed ? tr("Changed; the default is %1").arg(Options::defaultShown(row)) : QString());
+}
+
+// What the row offers: its value back to the default, after the text field's own
+// commands where a spin box was clicked (a menu's leading separator is not shown).
+void OptionRows::showRowMenu(int row, QWidget *clicked, const QPoint &at)
+{
+    auto *text = clicked->findChild<QLineEdit *>();
+    QMenu *menu = text ? text->createStandardContextMenu() : new QMenu(clicked);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction *reset = menu->addAction(tr("Reset to &default"));
+    reset->setObjectName(QStringLiteral("action_Reset_To_Default"));
+    reset->setEnabled(differsFromDefault(row, m_document.states()[row]));
+    connect(reset, &QAction::triggered, this, [this, row] { resetToDefault(row); });
+    menu->popup(at);
+}
+
+void OptionRows::resetToDefault(int row)
+{
+    Options::OptionState state = m_document.states()[row];
+    state.value = Options::catalogue()[row].defaultValue;
+    const auto describe = [this, row](const Document::Rows &, const Document::Rows &) {
+        return tr("Reset %1 to default").arg(name(row));
+    };
+    m_history.change(m_document.rows().withState(row, state), describe);
+}
+
+void OptionRows::reveal(int row, bool focus)
+{
+    ui.scrollArea->ensureWidgetVisible(caption(row));
+    ui.scrollArea->ensureWidgetVisible(editor(row));
+    if (focus)
+        editor(row)->setFocus(Qt::OtherFocusReason);
+}
+
+int OptionRows::rowOf(const QWidget *widget) const
+{
+    for (; widget; widget = widget->parentWidget()) {
+        for (int r = 0; r < Options::OptionCount; ++r) {
+            if (widget == caption(r) || widget == editor(r))
+                return r;
+        }
+    }
+    return -1;
 }
 
 void OptionRows::ticked(int row)

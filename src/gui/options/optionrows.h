@@ -14,6 +14,7 @@ class QAbstractScrollArea;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPoint;
 class QWidget;
 
 namespace Ui {
@@ -36,6 +37,15 @@ public:
     void selectAll(bool ticked);
     // Sets the rows as one step described as `what`, a text marked for translation.
     void setStates(const Options::OptionStates &states, const char *what);
+    // The row's value back to its default, tick kept; one step. What each row's context
+    // menu offers.
+    void resetToDefault(int row);
+
+    // Scrolls the row into view; with `focus`, its editor takes the keyboard.
+    void reveal(int row, bool focus);
+    // The row whose caption or editor is `widget` or holds it (an editor's text field,
+    // a list's popup), or -1.
+    int rowOf(const QWidget *widget) const;
 
     // After a language change: the lists' texts (every value kept), marks' tooltips, the
     // rows' explanations and the editors' names for screen readers.
@@ -66,6 +76,7 @@ private:
     void ticked(int row);
     void valueEdited(int row);
     void describeEditors();
+    void showRowMenu(int row, QWidget *clicked, const QPoint &at);
 
     Ui::MainWindow &ui;
     Document::OptionDocument &m_document;
