@@ -5,10 +5,10 @@
 //
 // Usage: bench_import [rounds]   (default 5)
 #include "../support/benchfile.h"
-#include "app/applicationidentity.h"
 #include "app/mainwindow.h"
 #include "configfile/configreader.h"
 #include "configfile/importreport.h"
+#include "identity/applicationidentity.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

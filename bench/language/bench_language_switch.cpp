@@ -1,9 +1,9 @@
 // Time of one language switch (translation load, retranslateUi, refill of the 20
 // lists, the rows' values put back), against parts of it measured in the same run.
 // Goal: under 5 ms per switch.
-#include "app/applicationidentity.h"
-#include "app/globals.h"
 #include "app/mainwindow.h"
+#include "identity/applicationidentity.h"
+#include "language/languageglobals.h"
 #include "language/translationlookup.h"
 #include "ui_mainwindow.h"
 

@@ -1,8 +1,8 @@
 // quillary-cli: checks and writes the player's configuration files from scripts, with
 // no display. QtCore only.
-#include "app/applicationidentity.h"
-#include "commands.h"
 #include "files/inplacebackup.h"
+#include "commands.h"
+#include "identity/applicationidentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

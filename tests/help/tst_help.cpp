@@ -2,11 +2,11 @@
 #include "support/testapp.h"
 #include "support/testdata.h"
 
-#include "app/elidedlabel.h"
 #include "app/mainwindow.h"
 #include "help/aboutwindows.h"
 #include "options/optionhelp.h"
 #include "support/modaldriver.h"
+#include "widgets/elidedlabel.h"
 
 #include <QtWidgets>
 

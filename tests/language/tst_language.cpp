@@ -3,7 +3,6 @@
 #include "support/testapp.h"
 #include "support/testdata.h"
 
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "language/preferencefile.h"
 #include "language/translationcheck.h"

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "app/applicationidentity.h"
+#include "identity/applicationidentity.h"
 #include "app/settings.h"
 
 // On Windows: the remembered settings in an INI file below the tests' own data folder

@@ -1,5 +1,4 @@
 #include "filecommands.h"
-#include "ui_mainwindow.h"
 
 #include "app/globals.h"
 #include "app/settings.h"
@@ -15,11 +14,13 @@
 
 #include <cerrno>
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -55,9 +56,9 @@ ConfigReader::Report readWithProgress(QFile &file, Options::OptionStates &states
 } // namespace
 
 
-FileCommands::FileCommands(QMainWindow &window, Ui::MainWindow &ui, Document::OptionDocument &document,
+FileCommands::FileCommands(QMainWindow &window, const Widgets &widgets, Document::OptionDocument &document,
                            DocumentHistory &history)
-    : QObject(&window), m_window(window), ui(ui), m_document(document), m_history(history)
+    : QObject(&window), m_window(window), m_widgets(widgets), m_document(document), m_history(history)
 {
 }
 
@@ -196,7 +197,7 @@ QString FileCommands::drop(const QMimeData &data)
 // then belong to the file read. Its report is shown, and kept to be shown again.
 void FileCommands::readConfigurationFile(const QString &path)
 {
-    ui.action_Import_Report->setEnabled(false);   // it would be another file's
+    m_widgets.importReport->setEnabled(false);   // it would be another file's
     const QString cannotOpen = tr("The specified configuration file cannot be opened!");
     QString failure;
     QFile file(path);
@@ -235,7 +236,7 @@ void FileCommands::readConfigurationFile(const QString &path)
             }
             m_window.statusBar()->clearMessage();
             m_importReport = report;
-            ui.action_Import_Report->setEnabled(true);
+            m_widgets.importReport->setEnabled(true);
             showImportReport();
             return;
         }
@@ -262,7 +263,7 @@ void FileCommands::showImportReport()
 void FileCommands::setConfigFilePath(const QString &path)
 {
     configFilePath = path;
-    ui.label_Generate_Path->setText(path);
+    m_widgets.path->setText(path);
     Settings::setLastFolder(QFileInfo(path).absolutePath());
 }
 
@@ -318,6 +319,6 @@ void FileCommands::fillRecentMenu(QMenu &menu)
     }
     if (!files.isEmpty())
         menu.addSeparator();
-    menu.addAction(ui.action_Clear_Recent_Files);
-    ui.action_Clear_Recent_Files->setEnabled(!files.isEmpty());
+    menu.addAction(m_widgets.clearRecentFiles);
+    m_widgets.clearRecentFiles->setEnabled(!files.isEmpty());
 }

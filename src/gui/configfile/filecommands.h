@@ -6,16 +6,14 @@
 #include <QObject>
 
 class DocumentHistory;
+class QAction;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QMimeData;
 
 namespace Document {
 class OptionDocument;
-}
-
-namespace Ui {
-class MainWindow;
 }
 
 // Generate (Save As), Save, Import, its report and Open Recent: the file a document's
@@ -26,7 +24,14 @@ class FileCommands : public QObject
     Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
 
 public:
-    FileCommands(QMainWindow &window, Ui::MainWindow &ui, Document::OptionDocument &document,
+    // The parts of the window that the commands keep up to date.
+    struct Widgets {
+        QAction *importReport;       // File > Last import report: enabled while there is one
+        QAction *clearRecentFiles;   // the last item of Open Recent
+        QLabel *path;                // the file chosen last
+    };
+
+    FileCommands(QMainWindow &window, const Widgets &widgets, Document::OptionDocument &document,
                  DocumentHistory &history);
 
     // Save As: the save dialog, then the file and a box that tells how it went.
@@ -68,7 +73,7 @@ private:
     void savedTo(const QString &path);
 
     QMainWindow &m_window;
-    Ui::MainWindow &ui;
+    const Widgets m_widgets;
     Document::OptionDocument &m_document;
     DocumentHistory &m_history;
     ConfigReader::Report m_importReport;
