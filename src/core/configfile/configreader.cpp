@@ -2,8 +2,7 @@
 
 #include "keyhint.h"
 #include "linesource.h"
-
-#include <algorithm>
+#include "options/decimalnumber.h"
 
 namespace ConfigReader {
 
@@ -69,26 +68,27 @@ int rowOfKey(QStringView line, const KeyTable &table)
     return -1;
 }
 
-bool isAsciiDigit(QChar c)
+// The digits of a number's value field, the first `width` characters of `text`, as they
+// are read: everything but the digits is dropped, so " -5" reads as 5.
+class FieldDigits
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// The number in the value field, the first `width` characters of `text`, or NoValue
-// when it holds no digit. Everything but the digits is dropped: " -5" reads as 5. The
-// field is at most 5 characters wide, so the number always fits.
-quint32 numberInField(QStringView text, int width)
-{
-    bool anyDigit = false;
-    quint32 number = 0;
-    for (QChar c : text.left(width)) {
-        if (isAsciiDigit(c)) {
-            number = number * 10 + quint32(c.unicode() - '0');
-            anyDigit = true;
+public:
+    FieldDigits(QStringView text, int width)
+    {
+        for (const QChar c : text.left(width)) {
+            if (Options::isAsciiDigit(c) && m_count < qsizetype(m_digits.size()))
+                m_digits[m_count++] = c;
         }
     }
-    return anyDigit ? number : NoValue;
-}
+    QStringView digits() const { return QStringView(m_digits.data(), m_count); }
+    // The number they make, or NoValue when there is none. Fields hold at most 5
+    // characters, so that the number always fits.
+    quint32 number() const { return Options::decimalNumber(digits()).value_or(NoValue); }
+
+private:
+    std::array<QChar, 8> m_digits;
+    qsizetype m_count = 0;
+};
 
 } // namespace
 
@@ -125,17 +125,6 @@ std::optional<Note> keyNote(QStringView line, qint64 lineNumber)
     return note;
 }
 
-// The digits of a numeric value field, as they are read.
-QString digitsIn(QStringView field)
-{
-    QString digits;
-    for (QChar c : field) {
-        if (isAsciiDigit(c))
-            digits += c;
-    }
-    return digits;
-}
-
 } // namespace
 
 std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Options::OptionStates &states,
@@ -162,9 +151,8 @@ std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Opti
         parsed = index >= 0 ? quint32(index) : NoValue;
         plain = length == written.size();
     } else {
-        parsed = numberInField(written, facts.fieldWidth);
-        plain = written.size() <= facts.fieldWidth
-                && std::all_of(written.begin(), written.end(), [](QChar c) { return isAsciiDigit(c); });
+        parsed = FieldDigits(written, facts.fieldWidth).number();
+        plain = written.size() <= facts.fieldWidth && Options::isDecimal(written);
     }
     const int value = Options::valueForNumber(kind, parsed);
     Options::OptionState &state = states[row];
@@ -178,7 +166,7 @@ std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Opti
         rowNote.written = written.toString();
         rowNote.read = facts.encoding == Options::Encoding::Token
                            ? Options::functionToken(int(parsed))   // empty for NoValue
-                           : digitsIn(written.left(facts.fieldWidth));
+                           : FieldDigits(written, facts.fieldWidth).digits().toString();
         rowNote.kept = state.value;
         // White space alone before the digits changes nothing they say.
         if (value >= 0 && rowNote.read == written.trimmed())
