@@ -86,8 +86,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The rows open ticked at their defaults, which is where the document starts.
     m_rows = new OptionRows(rowWidgets(*ui), ui->scrollArea, *m_document, *m_history, this);
-    m_files = new FileCommands(*this, {ui->action_Import_Report, ui->action_Clear_Recent_Files, ui->label_Generate_Path},
-                               *m_document, *m_history);
+    const FileCommands::Widgets fileWidgets{ui->action_Import_Report, ui->action_Clear_Recent_Files,
+                                            ui->label_Generate_Path};
+    m_files = new FileCommands(*this, fileWidgets, *m_document, *m_history);
     wireDocumentCommands();
     placeWindow();
 }
