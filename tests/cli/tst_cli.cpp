@@ -221,5 +221,5 @@ private:
     }
 };
 
-QUILLARY_TEST_MAIN(TestCli)
+QUILLARY_CORE_TEST_MAIN(TestCli)
 #include "tst_cli.moc"
