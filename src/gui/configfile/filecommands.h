@@ -7,6 +7,7 @@
 
 class DocumentHistory;
 class QAction;
+class QFile;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -67,7 +68,9 @@ private:
     bool saveAs();
     bool writeConfigurationFile(const QString &path, bool announce);
     void importFile(const QString &path);
+    QString openToImport(const QString &path, QFile &file);
     void readConfigurationFile(const QString &path);
+    void imported(const QString &path, const Options::OptionStates &states, const ConfigReader::Report &report);
     void setConfigFilePath(const QString &path);
     bool mayOverwriteChangedFile(const QString &path);
     void savedTo(const QString &path);
