@@ -130,6 +130,7 @@ private slots:
                 QVERIFY(infos[r]->toolTip().contains(Options::purpose(r).toHtmlEscaped()));
                 QCOMPARE(editor->whatsThis(), infos[r]->toolTip());
                 QVERIFY(range.isEmpty() || editor->toolTip().startsWith("<p><b>" + range));
+                QVERIFY(range.isEmpty() || infos[r]->toolTip().contains(range));   // in the explanation too
                 // The value shown at start-up, the default, is named; so is the list's last, and every named
                 // value leads a line of its own.
                 const auto *list = qobject_cast<const QComboBox *>(editor);
