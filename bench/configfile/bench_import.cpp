@@ -4,8 +4,8 @@
 // Each is run several times, alternately; the best times and their ratio are printed.
 //
 // Usage: bench_import [rounds]   (default 5)
+#include "../support/benchapp.h"
 #include "../support/benchfile.h"
-#include "app/applicationidentity.h"
 #include "app/mainwindow.h"
 #include "configfile/configreader.h"
 #include "configfile/importreport.h"
@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -60,11 +59,7 @@ double milliseconds(F run)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    setApplicationIdentity();
-    enableHighDpiScaling();
-    QStandardPaths::setTestModeEnabled(true);
+    Bench::prepareHeadlessApplication();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
 

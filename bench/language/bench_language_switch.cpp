@@ -1,9 +1,9 @@
 // Time of one language switch (translation load, retranslateUi, refill of the 20
 // lists, the rows' values put back), against parts of it measured in the same run.
 // Goal: under 5 ms per switch.
-#include "app/applicationidentity.h"
-#include "app/globals.h"
+#include "../support/benchapp.h"
 #include "app/mainwindow.h"
+#include "language/languageglobals.h"
 #include "language/translationlookup.h"
 #include "ui_mainwindow.h"
 
@@ -36,11 +36,7 @@ double perCall(const std::function<void(int)> &step)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    setApplicationIdentity();
-    enableHighDpiScaling();
-    QStandardPaths::setTestModeEnabled(true);   // never touch the user's preferences
+    Bench::prepareHeadlessApplication();
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(QUILLARY_QM_DIR));
 

@@ -6,8 +6,8 @@
 // which retranslates the option lists.
 //
 // Usage: bench_startup [rounds]      (children are started as: bench_startup --child empty|form|real)
-#include "app/applicationidentity.h"
 #include "app/mainwindow.h"
+#include "identity/applicationidentity.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>

@@ -7,6 +7,7 @@
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
 #include "files/resolvedname.h"
+#include "options/decimalnumber.h"
 #include "options/optioncatalogue.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@
 #include <QJsonObject>
 #include <QVector>
 
-#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -86,10 +87,10 @@ int descriptorOf(const QString &name)
     if (name == QLatin1String("/dev/stderr"))
         return 2;
     for (const QLatin1String folder : {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
-        bool number = false;
-        const int fd = name.startsWith(folder) ? name.mid(folder.size()).toInt(&number) : -1;
-        if (number && fd >= 0)
-            return fd;
+        if (!name.startsWith(folder))
+            continue;
+        if (const auto fd = Options::decimalNumber(QStringView(name).mid(folder.size()), INT_MAX))
+            return int(*fd);
     }
     return -1;
 }
@@ -154,13 +155,6 @@ bool rowsOfKeys(const QString &option, const QStringList &keys, std::array<bool,
     return true;
 }
 
-bool isDecimal(const QString &text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-}
-
 // The row and value of each "KEY=VALUE"; empty, naming the first bad one, when any is.
 std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs)
 {
@@ -181,7 +175,8 @@ std::optional<QVector<std::pair<int, int>>> valuesToSet(const QStringList &pairs
         const Options::OptionRow &option = Options::catalogue()[row];
         const int value = Options::valueFromText(option.kind, text);
         if (value < 0) {
-            const bool number = Options::facts(option.kind).encoding == Options::Encoding::Number && isDecimal(text);
+            const bool number = Options::facts(option.kind).encoding == Options::Encoding::Number
+                                && Options::isDecimal(text);
             const QString fault = number ? QStringLiteral("out of range for") : QStringLiteral("not a value of");
             printError(what + QStringLiteral("%1 is %2 %3, which takes %4")
                                   .arg(quoted(text), fault, option.keyword, Options::acceptedValues(option.kind)));
@@ -265,6 +260,135 @@ bool readBase(const QString &name, bool lenient, Options::OptionStates &states)
     return true;
 }
 
+// What check found in the files so far: how many refused a line, only warned, or could not be read.
+struct Tally {
+    int refusing = 0;
+    int warned = 0;
+    int unreadable = 0;
+};
+
+// Prints what is left of standard output; Failed, and why, when it refused a byte.
+Status finish(Output &out)
+{
+    if (out.flush())
+        return Success;
+    printError(QStringLiteral("standard output cannot be written"));
+    return Failed;
+}
+
+// Reads a file opened for reading, printing its report lines, notes and summary as `options` ask.
+ConfigReader::Report printReport(QFile &file, const QString &name, const CheckOptions &options, Output &out)
+{
+    const bool full = options.fullReport();
+    if (full)
+        out.line(quotedForMessage(name) + QLatin1Char(':'));
+    ConfigReader::Listener listener;
+    if (full)
+        listener.line = [&out](const ConfigReader::ReportLine &line) { printReportLine(line, out); };
+    listener.note = [&out, &name, &options](const ConfigReader::Note &note) {
+        out.line(options.json ? jsonNote(name, note) : notePlace(name, note) + ConfigReader::noteText(note));
+    };
+    Options::OptionStates states = Options::defaultStates(false);
+    const ConfigReader::Report read = ConfigReader::readConfigFile(file, states, {}, listener);
+    if (full && !read.readFailed && !read.notText)
+        out.line(ConfigReader::reportSummary(read));
+    return read;
+}
+
+// A file that cannot be read, or is not text: named on standard error, and as JSON in that output.
+void printUnreadable(const QString &name, const QString &why, const CheckOptions &options, Output &out)
+{
+    if (options.json) {
+        out.line(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("file"), name},
+                                                              {QStringLiteral("line"), QJsonValue()},
+                                                              {QStringLiteral("verdict"), "unreadable"},
+                                                              {QStringLiteral("message"), why}})
+                                       .toJson(QJsonDocument::Compact)));
+    }
+    out.flush();   // the error after what was printed before it
+    printError(quotedForMessage(name) + QStringLiteral(": ") + why);
+}
+
+void checkFile(const QString &name, const CheckOptions &options, Output &out, Tally &tally)
+{
+    QFile file(name);
+    QString why = openToRead(file);
+    if (why.isEmpty()) {
+        const ConfigReader::Report read = printReport(file, name, options, out);
+        if (!read.readFailed && !read.notText) {
+            tally.refusing += read.refused > 0 ? 1 : 0;
+            tally.warned += read.refused == 0 && read.warnings > 0 ? 1 : 0;
+            return;
+        }
+        why = read.notText ? ConfigReader::notTextMessage() : file.errorString();
+    }
+    printUnreadable(name, why, options, out);
+    ++tally.unreadable;
+}
+
+// The rows that --only and --unset keep and leave out, and the values --set gives.
+struct Selection {
+    std::array<bool, Options::OptionCount> kept{};
+    std::array<bool, Options::OptionCount> left{};
+    QVector<std::pair<int, int>> values;
+};
+
+// The keys and values of generate, checked; nothing when any is wrong, which is named.
+std::optional<Selection> selection(const Changes &changes)
+{
+    Selection chosen;
+    chosen.kept.fill(changes.only.isEmpty());
+    const auto values = valuesToSet(changes.set);
+    if (!rowsOfKeys(QStringLiteral("--only"), changes.only, chosen.kept)
+        || !rowsOfKeys(QStringLiteral("--unset"), changes.unset, chosen.left) || !values)
+        return std::nullopt;
+    for (const auto &value : *values) {
+        if (chosen.left[value.first]) {
+            printError(QStringLiteral("%1 is both set and unset").arg(Options::catalogue()[value.first].keyword));
+            return std::nullopt;
+        }
+    }
+    chosen.values = *values;
+    return chosen;
+}
+
+// Replaces the file named `output` by `bytes` once they are complete; Failed, saying why
+// and where the old bytes are, when it cannot.
+Status saveOutput(const QString &output, const QByteArray &bytes)
+{
+    const SaveOutcome outcome = saveAtomically(output, bytes);
+    if (outcome.saved)
+        return Success;
+    const QString after = outcome.restored ? QStringLiteral(" (the file was put back as it was)")
+                          : outcome.backup.isEmpty()
+                              ? QString()
+                              : QStringLiteral(" (the file could not be put back as it was: its old content is "
+                                               "kept in %1)").arg(quotedForMessage(outcome.backup));
+    printError(QStringLiteral("%1: not written: %2%3").arg(quotedForMessage(output), outcome.error, after));
+    return Failed;
+}
+
+// Writes the file: "-" to standard output, a name of one of the process's open files to
+// it as the shell opened it, anything else replaced whole.
+Status writeOutput(const QString &output, const QByteArray &bytes)
+{
+    if (output == QLatin1String("-")) {
+#ifdef Q_OS_WIN
+        _setmode(_fileno(stdout), _O_BINARY);   // the CR LF as they are
+#endif
+        Output out;
+        out.write(bytes);
+        return finish(out);
+    }
+    if (const int fd = descriptorOf(output); fd >= 0) {
+        const QString why = writeToDescriptor(fd, bytes);
+        if (!why.isEmpty())
+            printError(QStringLiteral("%1: not written: %2").arg(quotedForMessage(output), why));
+        return why.isEmpty() ? Success : Failed;
+    }
+    return saveOutput(output, bytes);
+}
+
 } // namespace
 
 void printError(const QString &text)
@@ -275,126 +399,45 @@ void printError(const QString &text)
 Status check(const QStringList &files, const CheckOptions &options)
 {
     Output out;
-    const bool report = !options.quiet && !options.json;   // the whole report, not only what is wrong
-    int refusing = 0, warned = 0, unreadable = 0;
-    for (const QString &name : files) {
-        QFile file(name);
-        QString why = openToRead(file);
-        if (why.isEmpty()) {
-            if (report)
-                out.line(quotedForMessage(name) + QLatin1Char(':'));
-            ConfigReader::Listener listener;
-            if (report)
-                listener.line = [&out](const ConfigReader::ReportLine &line) { printReportLine(line, out); };
-            listener.note = [&out, &name, &options](const ConfigReader::Note &note) {
-                out.line(options.json ? jsonNote(name, note) : notePlace(name, note) + ConfigReader::noteText(note));
-            };
-            Options::OptionStates states = Options::defaultStates(false);
-            const ConfigReader::Report read = ConfigReader::readConfigFile(file, states, {}, listener);
-            if (!read.readFailed && !read.notText) {
-                if (report)
-                    out.line(ConfigReader::reportSummary(read));
-                refusing += read.refused > 0 ? 1 : 0;
-                warned += read.refused == 0 && read.warnings > 0 ? 1 : 0;
-                continue;
-            }
-            why = read.notText ? ConfigReader::notTextMessage() : file.errorString();
-        }
-        if (options.json) {
-            out.line(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("file"), name},
-                                                                  {QStringLiteral("line"), QJsonValue()},
-                                                                  {QStringLiteral("verdict"), "unreadable"},
-                                                                  {QStringLiteral("message"), why}})
-                                           .toJson(QJsonDocument::Compact)));
-        }
-        out.flush();   // the error after what was printed before it
-        printError(quotedForMessage(name) + QStringLiteral(": ") + why);
-        ++unreadable;
-    }
-    if (files.size() > 1 && report) {
+    Tally tally;
+    for (const QString &name : files)
+        checkFile(name, options, out, tally);
+    if (files.size() > 1 && options.fullReport()) {
         out.line(QStringLiteral("%1 files: %2 clean, %3 with refused lines, %4 with warnings only, %5 unreadable "
                                 "or not text")
                      .arg(files.size())
-                     .arg(files.size() - refusing - warned - unreadable)
-                     .arg(refusing)
-                     .arg(warned)
-                     .arg(unreadable));
+                     .arg(files.size() - tally.refusing - tally.warned - tally.unreadable)
+                     .arg(tally.refusing)
+                     .arg(tally.warned)
+                     .arg(tally.unreadable));
     }
-    if (!out.flush()) {
-        printError(QStringLiteral("standard output cannot be written"));
+    if (finish(out) == Failed || tally.unreadable > 0)
         return Failed;
-    }
-    return unreadable > 0 ? Failed : refusing > 0 || (warned > 0 && !options.lenient) ? Refused : Success;
+    return tally.refusing > 0 || (tally.warned > 0 && !options.lenient) ? Refused : Success;
 }
 
 Status generate(const Changes &changes)
 {
-    std::array<bool, Options::OptionCount> kept{}, left{};
-    kept.fill(changes.only.isEmpty());
-    const auto values = valuesToSet(changes.set);
-    if (!rowsOfKeys(QStringLiteral("--only"), changes.only, kept)
-        || !rowsOfKeys(QStringLiteral("--unset"), changes.unset, left) || !values)
+    const std::optional<Selection> chosen = selection(changes);
+    if (!chosen)
         return Failed;
-    for (const auto &value : *values) {
-        if (left[value.first]) {
-            printError(QStringLiteral("%1 is both set and unset").arg(Options::catalogue()[value.first].keyword));
-            return Failed;
-        }
-    }
-
     // The window's document: its start-up rows, or what it holds after importing the base file.
     Document::OptionDocument document;
     Document::Rows rows = document.rows();
     if (!changes.from.isEmpty() && !readBase(changes.from, changes.lenient, rows.states))
         return Failed;
     for (int r = 0; r < Options::OptionCount; ++r)
-        rows.states[r].included = rows.states[r].included && kept[r] && !left[r];
-    for (const auto &value : *values)
+        rows.states[r].included = rows.states[r].included && chosen->kept[r] && !chosen->left[r];
+    for (const auto &value : chosen->values)
         rows = rows.withState(value.first, {true, value.second});
     document.setRows(rows);
-
-    const QByteArray bytes = ConfigWriter::fileContents(document.states());
-    if (changes.output == QLatin1String("-")) {
-#ifdef Q_OS_WIN
-        _setmode(_fileno(stdout), _O_BINARY);   // the CR LF as they are
-#endif
-        Output out;
-        out.write(bytes);
-        if (!out.flush()) {
-            printError(QStringLiteral("standard output cannot be written"));
-            return Failed;
-        }
-        return Success;
-    }
-    const QString output = quotedForMessage(changes.output);
-    if (const int fd = descriptorOf(changes.output); fd >= 0) {
-        const QString why = writeToDescriptor(fd, bytes);
-        if (!why.isEmpty())
-            printError(QStringLiteral("%1: not written: %2").arg(output, why));
-        return why.isEmpty() ? Success : Failed;
-    }
-    const SaveOutcome outcome = saveAtomically(changes.output, bytes);
-    if (!outcome.saved) {
-        const QString after = outcome.restored ? QStringLiteral(" (the file was put back as it was)")
-                              : outcome.backup.isEmpty()
-                                  ? QString()
-                                  : QStringLiteral(" (the file could not be put back as it was: its old content is "
-                                                   "kept in %1)").arg(quotedForMessage(outcome.backup));
-        printError(QStringLiteral("%1: not written: %2%3").arg(output, outcome.error, after));
-        return Failed;
-    }
-    return Success;
+    return writeOutput(changes.output, ConfigWriter::fileContents(document.states()));
 }
 
 QString keyTable()
 {
     // Options that differ only in their number (the inputs, the buttons) share a line.
-    const auto stem = [](const QString &keyword) {
-        int end = int(keyword.size());
-        while (end > 0 && keyword.at(end - 1).isDigit())
-            --end;
-        return keyword.left(end);
-    };
+    const auto stem = [](const QString &keyword) { return Options::splitKeyword(keyword).stem; };
     const auto &rows = Options::catalogue();
     QStringList table;
     for (int r = 0, last = 0; r < Options::OptionCount; r = last + 1) {

@@ -19,6 +19,9 @@ struct CheckOptions {
     bool lenient = false;   // warnings alone do not make the check fail
     bool quiet = false;     // only what is wrong: the reasons and warnings
     bool json = false;      // one JSON object a line for each reason or warning, nothing else
+
+    // The report lines and summaries too, not only what is wrong.
+    bool fullReport() const { return !quiet && !json; }
 };
 
 // Prints each file's import report on standard output, one line per option line, each

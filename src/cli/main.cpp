@@ -1,14 +1,15 @@
 // quillary-cli: checks and writes the player's configuration files from scripts, with
 // no display. QtCore only.
-#include "app/applicationidentity.h"
-#include "commands.h"
 #include "files/inplacebackup.h"
+#include "commands.h"
+#include "identity/applicationidentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
@@ -113,6 +114,117 @@ QString unreadableArgument(int argc, char *argv[])
     return QString();
 }
 
+// The command line of both commands. The parser knows every option, so that each command
+// can name those that are not its own.
+struct Arguments {
+    Arguments();
+    // Whether any of the options that only generate takes is given.
+    bool generating() const;
+
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption from{QStringLiteral("from"), QStringLiteral("generate: start from what FILE holds."),
+                                  QStringLiteral("FILE")};
+    const QCommandLineOption set{QStringLiteral("set"),
+                                 QStringLiteral("generate: include the option KEY with VALUE."),
+                                 QStringLiteral("KEY=VALUE")};
+    const QCommandLineOption unset{QStringLiteral("unset"), QStringLiteral("generate: leave the option KEY out."),
+                                   QStringLiteral("KEY")};
+    const QCommandLineOption only{QStringLiteral("only"),
+                                  QStringLiteral("generate: leave out every option not in the list."),
+                                  QStringLiteral("KEY,...")};
+    const QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("generate: the file to write, - for standard output."),
+                                    QStringLiteral("FILE|-")};
+    const QCommandLineOption lenient{QStringLiteral("lenient"),
+                                     QStringLiteral("check, generate: warnings alone are no failure.")};
+    const QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")},
+                                   QStringLiteral("check: print only the reasons and warnings.")};
+    const QCommandLineOption format{QStringLiteral("format"),
+                                    QStringLiteral("check: text, or json for one object a reason or warning."),
+                                    QStringLiteral("text|json"), QStringLiteral("text")};
+};
+
+Arguments::Arguments()
+{
+    parser.addOptions({from, set, unset, only, output, lenient, quiet, format});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check or generate."),
+                                 QStringLiteral("check|generate"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("check: the files to check."),
+                                 QStringLiteral("[FILE...]"));
+}
+
+bool Arguments::generating() const
+{
+    return parser.isSet(from) || parser.isSet(set) || parser.isSet(unset) || parser.isSet(only)
+           || parser.isSet(output);
+}
+
+// --version and --help, which answer without a command; nothing when neither is asked for.
+std::optional<int> answer(Arguments &arguments)
+{
+    QCommandLineParser &parser = arguments.parser;
+    if (parser.isSet(arguments.version)) {
+        print(QStringLiteral("quillary-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return Cli::Success;
+    }
+    if (!parser.isSet(arguments.help) && !parser.isSet(QStringLiteral("help-all")))
+        return std::nullopt;
+    // Only a help text shows the key table: no other run builds it.
+    parser.setApplicationDescription(QString::fromUtf8(description) + Cli::keyTable());
+    print(parser.helpText());
+    return Cli::Success;
+}
+
+int check(const Arguments &arguments, const QStringList &files)
+{
+    const QCommandLineParser &parser = arguments.parser;
+    if (arguments.generating())
+        return usageError(QStringLiteral("check takes files only; --from, --set, --unset, --only and -o "
+                                         "are for generate"));
+    if (files.isEmpty())
+        return usageError(QStringLiteral("check: no file given"));
+    const QString shape = parser.value(arguments.format);
+    if (shape != QLatin1String("text") && shape != QLatin1String("json"))
+        return usageError(QStringLiteral("check: --format is text or json, not '%1'").arg(shape));
+    return Cli::check(files, {parser.isSet(arguments.lenient), parser.isSet(arguments.quiet),
+                              shape == QLatin1String("json")});
+}
+
+int generate(const Arguments &arguments, const QStringList &rest)
+{
+    const QCommandLineParser &parser = arguments.parser;
+    if (!rest.isEmpty())
+        return usageError(QStringLiteral("generate: unexpected argument '%1'").arg(rest.first()));
+    if (parser.isSet(arguments.quiet) || parser.isSet(arguments.format))
+        return usageError(QStringLiteral("generate: --quiet and --format are for check"));
+    if (!parser.isSet(arguments.output))
+        return usageError(QStringLiteral("generate: no output given (-o FILE, or -o - for standard output)"));
+    if (parser.values(arguments.from).size() > 1 || parser.values(arguments.output).size() > 1)
+        return usageError(QStringLiteral("generate: --from and -o are given once"));
+    if (parser.isSet(arguments.from) && parser.value(arguments.from).isEmpty())
+        return usageError(QStringLiteral("generate: --from names no file"));
+    QStringList onlyKeys;
+    for (const QString &list : parser.values(arguments.only))
+        onlyKeys += list.split(QLatin1Char(','));
+    return Cli::generate({parser.value(arguments.from), onlyKeys, parser.values(arguments.unset),
+                          parser.values(arguments.set), parser.value(arguments.output),
+                          parser.isSet(arguments.lenient)});
+}
+
+int runCommand(const Arguments &arguments)
+{
+    QStringList rest = arguments.parser.positionalArguments();
+    const QString command = rest.isEmpty() ? QString() : rest.takeFirst();
+    if (command == QLatin1String("check"))
+        return check(arguments, rest);
+    if (command == QLatin1String("generate"))
+        return generate(arguments, rest);
+    return usageError(command.isEmpty() ? QStringLiteral("no command given (check or generate)")
+                                        : QStringLiteral("unknown command '%1' (check or generate)").arg(command));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -124,47 +236,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("quillary-cli"));
     QCoreApplication app(argc, argv);
 
-    QCommandLineParser parser;
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("generate: start from what FILE holds."),
-                                  QStringLiteral("FILE"));
-    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("generate: include the option KEY with VALUE."),
-                                 QStringLiteral("KEY=VALUE"));
-    const QCommandLineOption unset(QStringLiteral("unset"), QStringLiteral("generate: leave the option KEY out."),
-                                   QStringLiteral("KEY"));
-    const QCommandLineOption only(QStringLiteral("only"),
-                                  QStringLiteral("generate: leave out every option not in the list."),
-                                  QStringLiteral("KEY,..."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("generate: the file to write, - for standard output."),
-                                    QStringLiteral("FILE|-"));
-    const QCommandLineOption lenient(QStringLiteral("lenient"),
-                                     QStringLiteral("check, generate: warnings alone are no failure."));
-    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   QStringLiteral("check: print only the reasons and warnings."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("check: text, or json for one object a reason or warning."),
-                                    QStringLiteral("text|json"), QStringLiteral("text"));
-    parser.addOptions({from, set, unset, only, output, lenient, quiet, format});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check or generate."),
-                                 QStringLiteral("check|generate"));
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("check: the files to check."),
-                                 QStringLiteral("[FILE...]"));
-
-    if (!parser.parse(app.arguments()))
-        return usageError(parser.errorText());
-    if (parser.isSet(version)) {
-        print(QStringLiteral("quillary-cli %1\n").arg(QCoreApplication::applicationVersion()));
-        return Cli::Success;
-    }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Only a help text shows the key table: no other run builds it.
-        parser.setApplicationDescription(QString::fromUtf8(description) + Cli::keyTable());
-        print(parser.helpText());
-        return Cli::Success;
-    }
-
+    Arguments arguments;
+    if (!arguments.parser.parse(app.arguments()))
+        return usageError(arguments.parser.errorText());
+    if (const std::optional<int> answered = answer(arguments))
+        return *answered;
     const QString unreadable = unreadableArgument(argc, argv);
     if (!unreadable.isEmpty()) {
         Cli::printError(QStringLiteral("%1 is not valid in the system's encoding: such a name cannot be read "
@@ -173,39 +249,5 @@ int main(int argc, char *argv[])
     }
     for (const QString &notice : unfinishedSaves())
         Cli::printError(notice);
-
-    QStringList arguments = parser.positionalArguments();
-    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    const bool generating = parser.isSet(from) || parser.isSet(set) || parser.isSet(unset) || parser.isSet(only)
-                            || parser.isSet(output);
-    if (command == QLatin1String("check")) {
-        if (generating)
-            return usageError(QStringLiteral("check takes files only; --from, --set, --unset, --only and -o "
-                                             "are for generate"));
-        if (arguments.isEmpty())
-            return usageError(QStringLiteral("check: no file given"));
-        const QString shape = parser.value(format);
-        if (shape != QLatin1String("text") && shape != QLatin1String("json"))
-            return usageError(QStringLiteral("check: --format is text or json, not '%1'").arg(shape));
-        return Cli::check(arguments, {parser.isSet(lenient), parser.isSet(quiet), shape == QLatin1String("json")});
-    }
-    if (command == QLatin1String("generate")) {
-        if (!arguments.isEmpty())
-            return usageError(QStringLiteral("generate: unexpected argument '%1'").arg(arguments.first()));
-        if (parser.isSet(quiet) || parser.isSet(format))
-            return usageError(QStringLiteral("generate: --quiet and --format are for check"));
-        if (!parser.isSet(output))
-            return usageError(QStringLiteral("generate: no output given (-o FILE, or -o - for standard output)"));
-        if (parser.values(from).size() > 1 || parser.values(output).size() > 1)
-            return usageError(QStringLiteral("generate: --from and -o are given once"));
-        if (parser.isSet(from) && parser.value(from).isEmpty())
-            return usageError(QStringLiteral("generate: --from names no file"));
-        QStringList onlyKeys;
-        for (const QString &list : parser.values(only))
-            onlyKeys += list.split(QLatin1Char(','));
-        return Cli::generate({parser.value(from), onlyKeys, parser.values(unset), parser.values(set),
-                              parser.value(output), parser.isSet(lenient)});
-    }
-    return usageError(command.isEmpty() ? QStringLiteral("no command given (check or generate)")
-                                        : QStringLiteral("unknown command '%1' (check or generate)").arg(command));
+    return runCommand(arguments);
 }

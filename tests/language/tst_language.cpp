@@ -3,7 +3,6 @@
 #include "support/testapp.h"
 #include "support/testdata.h"
 
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "language/preferencefile.h"
 #include "language/translationcheck.h"
@@ -191,17 +190,6 @@ private slots:
         QCOMPARE(translator.translate("MainWindow", "Play"), play);
         QCOMPARE(Translation::searchFolders().first(), QCoreApplication::applicationDirPath());
         QCOMPARE(Translation::searchFolders().last(), QDir::currentPath());
-    }
-
-    // A broken translation where the program starts is passed over: it starts in English.
-    void brokenTranslationIgnored()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(data) && writeFile(file, fiveLines("French")));
-        QVERIFY(writeFile(dir.filePath("LanguageData_fr.qm"), brokenFrench("bad")) && QDir::setCurrent(dir.path()));
-        const MainWindow window;
-        QVERIFY(QDir::setCurrent(QUILLARY_QM_DIR));
-        QCOMPARE(shown(window), shownIn("action_English").replaceInStrings("action_English", "action_Fran_ais"));
     }
 
     void switchAndRestart_data()

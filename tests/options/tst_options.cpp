@@ -1,16 +1,16 @@
 // The option catalogue and the rows of the main window as the user edits them: every change one step to undo
 // and redo, picking by typing, the wheel, and the rows' layout.
-#include "app/elidedlabel.h"
-#include "app/globals.h"
 #include "app/mainwindow.h"
-#include "app/readablecolour.h"
 #include "configfile/configwriter.h"
 #include "document/optiondocument.h"
+#include "language/languageglobals.h"
 #include "options/functionsearch.h"
 #include "preview/filepreview.h"
 #include "support/modaldriver.h"
 #include "support/testapp.h"
 #include "support/testdata.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/readablecolour.h"
 
 #include <QtWidgets>
 

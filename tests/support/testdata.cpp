@@ -1,8 +1,6 @@
 #include "testdata.h"
 
-#include <QAction>
 #include <QFile>
-#include <QWidget>
 
 QByteArray readFile(const QString &path)
 {
@@ -85,9 +83,4 @@ QList<VerdictCase> verdictCases()
         }
     }
     return cases;
-}
-
-void trigger(QWidget &window, const QString &action)
-{
-    window.findChild<QAction *>(action)->trigger();
 }

@@ -9,8 +9,6 @@
 #include <optional>
 #include <QStringList>
 
-class QWidget;
-
 // What several tests need: files, option rows and report lines.
 
 // The file's bytes, or "" when it cannot be read.
@@ -46,6 +44,3 @@ struct VerdictCase {
     QStringList notes() const { return said.filter(QRegularExpression("^[-0-9]")); }
 };
 QList<VerdictCase> verdictCases();
-
-// Triggers the window's action of that name.
-void trigger(QWidget &window, const QString &action);

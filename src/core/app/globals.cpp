@@ -1,15 +1,5 @@
 #include "globals.h"
 
-QTranslator appTranslator;
-const QString translationFilePrefix = QStringLiteral("LanguageData_");
-const QLocale localeEnglish(QLocale::English, QLocale::AnyCountry);
-const QLocale localeFrench(QLocale::French, QLocale::AnyCountry);
-const QString preferenceFileSuffix = QStringLiteral(".cfg");
-const QString preferenceFileVersion = QStringLiteral("1.10");
-const QString playerModelCode = QStringLiteral("PLX7");
-const QString preferenceFileTitle = QStringLiteral("(Configuration File)");
 QString configFilePath;
-QString preferenceFilePath;
-const QString defaultLanguageName = QStringLiteral("(default)");
 QStringList optionKeywords;
 QStringList functionKeywords;

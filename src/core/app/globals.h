@@ -1,22 +1,11 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
-#include <QTranslator>
 
 // Process-wide values shared by the window's commands; one instance each, alive
-// from before main() until after it returns. GUI thread only.
-extern QTranslator appTranslator;
-extern const QString translationFilePrefix;   // "LanguageData_"
-extern const QLocale localeEnglish;
-extern const QLocale localeFrench;
-extern const QString preferenceFileSuffix;    // ".cfg"
-extern const QString preferenceFileVersion;   // "1.10"
-extern const QString playerModelCode;         // "PLX7"
-extern const QString preferenceFileTitle;     // "(Configuration File)"
+// from before main() until after it returns. GUI thread only. Those of the interface
+// language are the language's own: language/languageglobals.h.
 extern QString configFilePath;                // last file generated or imported
-extern QString preferenceFilePath;
-extern const QString defaultLanguageName;     // "(default)"
 extern QStringList optionKeywords;
 extern QStringList functionKeywords;

@@ -2,8 +2,7 @@
 
 #include "keyhint.h"
 #include "linesource.h"
-
-#include <algorithm>
+#include "options/decimalnumber.h"
 
 namespace ConfigReader {
 
@@ -69,26 +68,27 @@ int rowOfKey(QStringView line, const KeyTable &table)
     return -1;
 }
 
-bool isAsciiDigit(QChar c)
+// The digits of a number's value field, the first `width` characters of `text`, as they
+// are read: everything but the digits is dropped, so " -5" reads as 5.
+class FieldDigits
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// The number in the value field, the first `width` characters of `text`, or NoValue
-// when it holds no digit. Everything but the digits is dropped: " -5" reads as 5. The
-// field is at most 5 characters wide, so the number always fits.
-quint32 numberInField(QStringView text, int width)
-{
-    bool anyDigit = false;
-    quint32 number = 0;
-    for (QChar c : text.left(width)) {
-        if (isAsciiDigit(c)) {
-            number = number * 10 + quint32(c.unicode() - '0');
-            anyDigit = true;
+public:
+    FieldDigits(QStringView text, int width)
+    {
+        for (const QChar c : text.left(width)) {
+            if (Options::isAsciiDigit(c) && m_count < qsizetype(m_digits.size()))
+                m_digits[m_count++] = c;
         }
     }
-    return anyDigit ? number : NoValue;
-}
+    QStringView digits() const { return QStringView(m_digits.data(), m_count); }
+    // The number they make, or NoValue when there is none. Fields hold at most 5
+    // characters, so that the number always fits.
+    quint32 number() const { return Options::decimalNumber(digits()).value_or(NoValue); }
+
+private:
+    std::array<QChar, 8> m_digits;
+    qsizetype m_count = 0;
+};
 
 } // namespace
 
@@ -125,15 +125,68 @@ std::optional<Note> keyNote(QStringView line, qint64 lineNumber)
     return note;
 }
 
-// The digits of a numeric value field, as they are read.
-QString digitsIn(QStringView field)
+// What a value field reads as, and whether it says just that: as a token, the token alone;
+// as a number, its field holds only digits and nothing follows it.
+struct ReadValue {
+    quint32 parsed;   // a number, a function's index, or NoValue
+    bool plain;
+};
+
+ReadValue readValue(QStringView written, const Options::KindFacts &facts)
 {
-    QString digits;
-    for (QChar c : field) {
-        if (isAsciiDigit(c))
-            digits += c;
+    if (facts.encoding == Options::Encoding::Token) {
+        qsizetype length = 0;
+        const int index = Options::functionIndexAtStart(written, &length);
+        return {index >= 0 ? quint32(index) : NoValue, length == written.size()};
     }
-    return digits;
+    return {FieldDigits(written, facts.fieldWidth).number(),
+            written.size() <= facts.fieldWidth && Options::isDecimal(written)};
+}
+
+// A value on one option line, as read.
+struct ValueOnLine {
+    int row;
+    qint64 lineNumber;
+    QStringView written;
+    const Options::KindFacts &facts;
+    ReadValue read;
+    int value;   // the editor's, or -1: refused
+    int kept;    // the row's value before the line
+};
+
+// The note on a line whose value was refused or read otherwise than it says: rare, so only
+// now is the text of what was read made. White space alone before the digits changes
+// nothing they say, and is no note.
+void noteValue(Note &note, const ValueOnLine &line)
+{
+    note.kind = line.value < 0 ? Note::Refused : Note::ReadAs;
+    note.lineNumber = line.lineNumber;
+    note.row = line.row;
+    note.written = line.written.toString();
+    note.read = line.facts.encoding == Options::Encoding::Token
+                    ? Options::functionToken(int(line.read.parsed))   // empty for NoValue
+                    : FieldDigits(line.written, line.facts.fieldWidth).digits().toString();
+    note.kept = line.kept;
+    if (line.value >= 0 && note.read == line.written.trimmed())
+        note.lineNumber = 0;
+}
+
+// Counts an option line: in the report's totals, the lines that give its option, and the
+// report lines kept for display.
+void countLine(const ReportLine &line, Report &report)
+{
+    ++report.optionLines;
+    if (!line.ok)
+        ++report.refused;
+    RowLines &given = report.rowLines[line.row];
+    if (given.count < ListedLines)
+        given.first[given.count] = line.lineNumber;
+    ++given.count;
+    given.last = line.lineNumber;
+    if (line.ok)
+        given.taken = line.lineNumber;
+    if (report.lines.size() < MaxReportLines)
+        report.lines.append(line);
 }
 
 } // namespace
@@ -149,57 +202,20 @@ std::optional<ReportLine> applyLine(const QString &line, qint64 lineNumber, Opti
         return std::nullopt;
     }
     const Options::ValueKind kind = Options::catalogue()[row].kind;
-    const Options::KindFacts &facts = Options::facts(kind);
     // The value as the line has it: everything after the key, white space around the line dropped.
     const QStringView written = QStringView(line).trimmed().mid(table.keys[row].size());
-    quint32 parsed = NoValue;
-    // Whether the value reads as just what it says: as a token, the token alone; as a
-    // number, its field holds only digits and nothing follows it.
-    bool plain;
-    if (facts.encoding == Options::Encoding::Token) {
-        qsizetype length = 0;
-        const int index = Options::functionIndexAtStart(written, &length);
-        parsed = index >= 0 ? quint32(index) : NoValue;
-        plain = length == written.size();
-    } else {
-        parsed = numberInField(written, facts.fieldWidth);
-        plain = written.size() <= facts.fieldWidth
-                && std::all_of(written.begin(), written.end(), [](QChar c) { return isAsciiDigit(c); });
-    }
-    const int value = Options::valueForNumber(kind, parsed);
+    const ReadValue read = readValue(written, Options::facts(kind));
+    const int value = Options::valueForNumber(kind, read.parsed);
     Options::OptionState &state = states[row];
     Note &rowNote = report.rowNotes[row];
     rowNote.lineNumber = 0;
-    if (value < 0 || !plain) {
-        // Rare: only now is the text of what was read made.
-        rowNote.kind = value < 0 ? Note::Refused : Note::ReadAs;
-        rowNote.lineNumber = lineNumber;
-        rowNote.row = row;
-        rowNote.written = written.toString();
-        rowNote.read = facts.encoding == Options::Encoding::Token
-                           ? Options::functionToken(int(parsed))   // empty for NoValue
-                           : digitsIn(written.left(facts.fieldWidth));
-        rowNote.kept = state.value;
-        // White space alone before the digits changes nothing they say.
-        if (value >= 0 && rowNote.read == written.trimmed())
-            rowNote.lineNumber = 0;
-    }
+    if (value < 0 || !read.plain)
+        noteValue(rowNote, {row, lineNumber, written, Options::facts(kind), read, value, state.value});
     state.included = true;
     if (value >= 0)
         state.value = value;
-    ++report.optionLines;
-    if (value < 0)
-        ++report.refused;
-    RowLines &given = report.rowLines[row];
-    if (given.count < ListedLines)
-        given.first[given.count] = lineNumber;
-    ++given.count;
-    given.last = lineNumber;
-    if (value >= 0)
-        given.taken = lineNumber;
     const ReportLine reported{row, value >= 0, lineNumber};
-    if (report.lines.size() < MaxReportLines)
-        report.lines.append(reported);
+    countLine(reported, report);
     if (listener.line)
         listener.line(reported);
     if (rowNote.lineNumber != 0)   // after its line: the reason follows the ERROR

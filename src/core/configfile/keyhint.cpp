@@ -17,22 +17,6 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-// A keyword split into its stem and the number at its end: "#INPUT07" is "#INPUT" and 7;
-// -1 without a number. A number too long for an int reads as 0, which no option has.
-struct Numbered {
-    QStringView stem;
-    int number = -1;
-};
-
-Numbered splitNumber(QStringView keyword)
-{
-    qsizetype end = keyword.size();
-    while (end > 0 && keyword[end - 1].isDigit())
-        --end;
-    const QStringView digits = keyword.mid(end);
-    return {keyword.left(end), digits.isEmpty() ? -1 : digits.toString().toInt()};
-}
-
 // The options that differ only in their number: the inputs, the buttons. Rows first to
 // last, one after the other in the catalogue.
 struct Kind {
@@ -46,7 +30,7 @@ const QVector<Kind> &numberedKinds()
         QVector<Kind> found;
         const auto &rows = Options::catalogue();
         for (int r = 0; r < Options::OptionCount; ++r) {
-            const QString stem = splitNumber(rows[r].keyword).stem.toString();
+            const QString stem = Options::splitKeyword(rows[r].keyword).stem.toString();
             if (!found.isEmpty() && found.last().stem == stem)
                 found.last().last = r;
             else
@@ -117,12 +101,12 @@ KeyHint hintForKey(QStringView key)
         if (rows[r].keyword == word)
             return {r};
     }
-    const Numbered numbered = splitNumber(word);
+    const Options::NumberedKeyword numbered = Options::splitKeyword(word);
     for (const Kind &kind : numberedKinds()) {
         if (kind.stem != numbered.stem)
             continue;
         for (int r = kind.first; r <= kind.last; ++r) {
-            if (splitNumber(rows[r].keyword).number == numbered.number)
+            if (Options::splitKeyword(rows[r].keyword).number == numbered.number)
                 return {r};
         }
         return {kind.first, kind.last};

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 #ifdef Q_OS_UNIX
@@ -44,6 +45,17 @@ SaveOutcome failure(const QString &error, bool restored = false, const QString &
     outcome.restored = restored;
     outcome.backup = backup;
     return outcome;
+}
+
+// Why nothing can be saved under `name`, if so: the name rules refuse it, or something
+// other than a regular file stands there.
+std::optional<SaveOutcome> refusal(const ResolvedName &name)
+{
+    if (name.refused())
+        return failure(name.reason());
+    if (name.exists && !name.regular)
+        return failure(QCoreApplication::translate("MainWindow", "Not a regular file"));
+    return std::nullopt;
 }
 
 #ifdef Q_OS_UNIX
@@ -211,10 +223,8 @@ SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults 
 {
     ignoreFileSizeSignal();
     const ResolvedName name = resolveName(path);
-    if (name.refused())
-        return failure(name.reason());
-    if (name.exists && !name.regular)
-        return failure(QCoreApplication::translate("MainWindow", "Not a regular file"));
+    if (const std::optional<SaveOutcome> refused = refusal(name))
+        return *refused;
 #ifdef O_PATH
     const int folderAccess = O_PATH;   // a folder that may be written, not read, still serves
 #else
@@ -309,10 +319,8 @@ SaveOutcome writeInPlace(const QString &path, const ResolvedName &name, const QB
 SaveOutcome save(const QString &path, const QByteArray &bytes, const SaveFaults &faults)
 {
     const ResolvedName name = resolveName(path);
-    if (name.refused())
-        return failure(name.reason());
-    if (name.exists && !name.regular)
-        return failure(QCoreApplication::translate("MainWindow", "Not a regular file"));
+    if (const std::optional<SaveOutcome> refused = refusal(name))
+        return *refused;
     QSaveFile file(path);
     if (faults.refuseTemporaryFile || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (!faults.refuseTemporaryFile && name.exists && !QFileInfo(path).isWritable())

@@ -1,8 +1,8 @@
 #include "inplacebackup.h"
 
-#include "app/applicationidentity.h"
 #include "files/regularfile.h"
 #include "files/resolvedname.h"
+#include "identity/applicationidentity.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,8 +1,8 @@
 #include "preferencefile.h"
 
-#include "app/globals.h"
 #include "files/atomicsave.h"
 #include "files/regularfile.h"
+#include "language/languageglobals.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "translationlookup.h"
 
-#include "app/globals.h"
 #include "files/regularfile.h"
+#include "language/languageglobals.h"
 #include "language/translationcheck.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,11 @@
 #include "optioncatalogue.h"
 
+#include "options/decimalnumber.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
+#include <limits>
 
 namespace Options {
 
@@ -73,19 +76,13 @@ QString translated(const char *text)
 // Folder and serial-command numbers are written with three digits.
 constexpr int NumberWidth = 3;
 
-// Reads exactly three decimal digits, or -1.
+// The three decimal digits `text` begins with, or -1.
 int threeDigitNumber(QStringView text)
 {
     if (text.size() < NumberWidth)
         return -1;
-    int n = 0;
-    for (int i = 0; i < NumberWidth; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return -1;
-        n = n * 10 + (c - u'0');
-    }
-    return n;
+    const std::optional<quint32> n = decimalNumber(text.left(NumberWidth));
+    return n ? int(*n) : -1;
 }
 
 QString functionTextWord(int word)
@@ -158,6 +155,17 @@ const QStringList &functionKeywordTable()
         QStringLiteral("VOLUME_PLUS"), QStringLiteral("VOLUME_MINUS"), QStringLiteral("FOLDER"),
         QStringLiteral("RS")};
     return keywords;
+}
+
+NumberedKeyword splitKeyword(QStringView keyword)
+{
+    qsizetype end = keyword.size();
+    while (end > 0 && keyword[end - 1].isDigit())
+        --end;
+    if (end == keyword.size())
+        return {keyword, -1};
+    const auto number = decimalNumber(keyword.mid(end), quint32(std::numeric_limits<int>::max()));
+    return {keyword.left(end), int(number.value_or(0))};
 }
 
 QString zeroFilled(int value, int width)
@@ -292,20 +300,9 @@ int valueFromText(ValueKind kind, QStringView text)
     const KindFacts &f = facts(kind);
     switch (f.encoding) {
     case Encoding::Number: {
-        // Leading zeros count for nothing, as in the file ("#ID:007"); nine digits after
-        // them cannot overflow, and no range needs more.
-        constexpr int MaxDigits = 9;
-        while (text.size() > 1 && text.front() == QLatin1Char('0'))
-            text = text.mid(1);
-        if (text.isEmpty() || text.size() > MaxDigits)
-            return -1;
-        int n = 0;
-        for (const QChar c : text) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return -1;
-            n = n * 10 + (c.unicode() - '0');
-        }
-        return n >= f.minimum && n <= f.maximum ? n : -1;
+        // Leading zeros count for nothing, as in the file ("#ID:007").
+        const std::optional<quint32> n = decimalNumber(text, quint32(f.maximum));
+        return n && *n >= quint32(f.minimum) ? int(*n) : -1;
     }
     case Encoding::ItemText:
         return listItems(kind).indexOf(text.toString());

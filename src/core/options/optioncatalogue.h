@@ -47,6 +47,16 @@ const std::array<OptionRow, OptionCount> &catalogue();
 const QStringList &optionKeywordTable();    // "#ID" ... "#BAUDRATE" (8)
 const QStringList &functionKeywordTable();  // "PLAY" ... "FOLDER", "RS" (10)
 
+// A keyword split into its stem and the number at its end: "#INPUT07" is "#INPUT" and 7,
+// "#ID" is "#ID" and -1. The inputs share a stem, as do the buttons. Digits of any script
+// end a stem; a number that is not plain decimal (decimalnumber.h), or too large for an
+// int, reads as 0, which no option has.
+struct NumberedKeyword {
+    QStringView stem;
+    int number = -1;
+};
+NumberedKeyword splitKeyword(QStringView keyword);
+
 // `value` in decimal, at least `width` digits, filled on the left with '0'.
 QString zeroFilled(int value, int width);
 

@@ -74,12 +74,6 @@ QString run(const QString &first, const QString &last)
     return first + QStringLiteral(" \u2013 ") + last;
 }
 
-// The number of an input or a button, from its keyword: 7 for "#INPUT07".
-int keywordNumber(const QString &keyword, const QString &stem)
-{
-    return keyword.mid(stem.size()).toInt();
-}
-
 QString html(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -92,10 +86,9 @@ QString purpose(int row)
     const OptionRow &option = catalogue()[row];
     switch (option.kind) {
     case ValueKind::Function: {
-        const QString &inputStem = optionKeywordTable().at(5);
-        const bool input = option.keyword.startsWith(inputStem);
-        const QString &stem = input ? inputStem : optionKeywordTable().at(6);
-        return translated(input ? inputPurpose : buttonPurpose).arg(keywordNumber(option.keyword, stem));
+        const NumberedKeyword keyword = splitKeyword(option.keyword);
+        const bool input = keyword.stem == optionKeywordTable().at(5);
+        return translated(input ? inputPurpose : buttonPurpose).arg(keyword.number);
     }
     case ValueKind::Power:
         return translated(kindPurposes[int(option.kind)]).arg(listItems(option.kind).value(0));

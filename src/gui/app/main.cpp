@@ -1,6 +1,6 @@
-#include "app/applicationidentity.h"
 #include "app/commandline.h"
 #include "files/inplacebackup.h"
+#include "identity/applicationidentity.h"
 #include "mainwindow.h"
 
 #include <QApplication>

@@ -2,14 +2,16 @@
 #include "ui_mainwindow.h"
 
 #include "app/globals.h"
-#include "app/readablecolour.h"
 #include "app/settings.h"
 #include "configfile/filecommands.h"
 #include "document/documenthistory.h"
 #include "document/optiondocument.h"
+#include "help/helpcommands.h"
+#include "language/languageglobals.h"
 #include "language/languagemenu.h"
 #include "options/optionrows.h"
 #include "preview/filepreview.h"
+#include "widgets/readablecolour.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,6 +28,36 @@ namespace {
 
 // How long the status bar says why a drop was refused.
 constexpr int RefusalShownMs = 10000;
+
+// The form's widgets of each row, in row order; exactly one editor per row.
+OptionRows::Widgets rowWidgets(const Ui::MainWindow &ui)
+{
+    return {{
+        {ui.checkBox_ID, ui.spinBox_ID, nullptr},
+        {ui.checkBox_Volume, ui.spinBox_Volume, nullptr},
+        {ui.checkBox_Power, nullptr, ui.comboBox_Power},
+        {ui.checkBox_Monitor, nullptr, ui.comboBox_Monitor},
+        {ui.checkBox_Boot, ui.spinBox_Boot, nullptr},
+        {ui.checkBox_Input01, nullptr, ui.comboBox_Input01},
+        {ui.checkBox_Input02, nullptr, ui.comboBox_Input02},
+        {ui.checkBox_Input03, nullptr, ui.comboBox_Input03},
+        {ui.checkBox_Input04, nullptr, ui.comboBox_Input04},
+        {ui.checkBox_Input05, nullptr, ui.comboBox_Input05},
+        {ui.checkBox_Input06, nullptr, ui.comboBox_Input06},
+        {ui.checkBox_Input07, nullptr, ui.comboBox_Input07},
+        {ui.checkBox_Input08, nullptr, ui.comboBox_Input08},
+        {ui.checkBox_Input09, nullptr, ui.comboBox_Input09},
+        {ui.checkBox_Input10, nullptr, ui.comboBox_Input10},
+        {ui.checkBox_Input11, nullptr, ui.comboBox_Input11},
+        {ui.checkBox_Input12, nullptr, ui.comboBox_Input12},
+        {ui.checkBox_Input13, nullptr, ui.comboBox_Input13},
+        {ui.checkBox_Input14, nullptr, ui.comboBox_Input14},
+        {ui.checkBox_Input15, nullptr, ui.comboBox_Input15},
+        {ui.checkBox_Button1, nullptr, ui.comboBox_Button1},
+        {ui.checkBox_Button2, nullptr, ui.comboBox_Button2},
+        {ui.checkBox_Baudrate, nullptr, ui.comboBox_Baudrate},
+    }};
+}
 
 } // namespace
 
@@ -54,8 +86,10 @@ MainWindow::MainWindow(QWidget *parent)
     changeLanguage();
 
     // The rows open ticked at their defaults, which is where the document starts.
-    m_rows = new OptionRows(*ui, *m_document, *m_history, this);
-    m_files = new FileCommands(*this, *ui, *m_document, *m_history);
+    m_rows = new OptionRows(rowWidgets(*ui), ui->scrollArea, *m_document, *m_history, this);
+    const FileCommands::Widgets fileWidgets{ui->action_Import_Report, ui->action_Clear_Recent_Files,
+                                            ui->label_Generate_Path};
+    m_files = new FileCommands(*this, fileWidgets, *m_document, *m_history);
     wireDocumentCommands();
     wirePreview();
     placeWindow();
@@ -133,8 +167,10 @@ void MainWindow::rememberWindow()
 
 MainWindow::~MainWindow()
 {
-    // The rows go before the window does: focus leaving them must not reach them.
+    // The rows go before the window does: focus leaving them must not reach them, nor
+    // the preview's dock, hidden as it goes, the half-destroyed window.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    disconnect(ui->action_View_Preview, nullptr, this, nullptr);
     writePreferenceFile(preferenceFilePath);
     delete ui;
 }
@@ -256,6 +292,31 @@ void MainWindow::showImportReport()
 void MainWindow::on_action_Quit_triggered()
 {
     close();
+}
+
+void MainWindow::on_action_About_triggered()
+{
+    HelpCommands::showAbout();
+}
+
+void MainWindow::on_action_Manual_triggered()
+{
+    HelpCommands::showManual(this);
+}
+
+void MainWindow::on_action_WhatsThis_triggered()
+{
+    HelpCommands::enterWhatsThisMode();
+}
+
+void MainWindow::on_actionContact_Technical_Support_triggered()
+{
+    HelpCommands::contactTechnicalSupport(this);
+}
+
+void MainWindow::on_actionHalvex_Home_Page_triggered()
+{
+    HelpCommands::openHomePage(this);
 }
 
 void MainWindow::on_actionDefault_triggered()

@@ -97,7 +97,7 @@ private:
     void importConfigurationFile();
     void showImportReport();
 
-    // Interface language and preferences (language/): the window's side; the menu's
+    // Interface language and preferences (app/mainwindow_language.cpp): the window's side; the menu's
     // own state, the translations and the preference file are LanguageMenu's.
     void switchLanguage(QAction *chosen);
     void uncheckLanguageActions();

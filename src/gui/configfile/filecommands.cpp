@@ -1,5 +1,4 @@
 #include "filecommands.h"
-#include "ui_mainwindow.h"
 
 #include "app/globals.h"
 #include "app/settings.h"
@@ -15,11 +14,13 @@
 
 #include <cerrno>
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -35,6 +36,12 @@ namespace {
 // The Open Recent items show a path up to about this many characters, its middle left
 // out beyond.
 constexpr int RecentPathCharacters = 60;
+
+// What the box says of a file that cannot be opened or read, with the system's reason as it is.
+QString cannotOpen(const QString &why)
+{
+    return FileCommands::tr("The specified configuration file cannot be opened!") + QLatin1Char('\n') + why;
+}
 
 // Reads the file into `states`. A reading that takes longer than about half a second
 // shows its progress with a Cancel button; a cancelled reading comes back stopped.
@@ -55,9 +62,9 @@ ConfigReader::Report readWithProgress(QFile &file, Options::OptionStates &states
 } // namespace
 
 
-FileCommands::FileCommands(QMainWindow &window, Ui::MainWindow &ui, Document::OptionDocument &document,
+FileCommands::FileCommands(QMainWindow &window, const Widgets &widgets, Document::OptionDocument &document,
                            DocumentHistory &history)
-    : QObject(&window), m_window(window), ui(ui), m_document(document), m_history(history)
+    : QObject(&window), m_window(window), m_widgets(widgets), m_document(document), m_history(history)
 {
 }
 
@@ -192,57 +199,67 @@ QString FileCommands::drop(const QMimeData &data)
     return refusal;
 }
 
-// The whole import is one step, undone at once ("Undo Import of config.txt"); the rows
-// then belong to the file read. Its report is shown, and kept to be shown again.
+// Why the file at `path` cannot be imported, or empty once it is open in `file`.
+QString FileCommands::openToImport(const QString &path, QFile &file)
+{
+    const ResolvedName name = resolveName(path);
+    if (name.error == ENOENT || (!name.refused() && !name.exists))
+        return tr("The specified configuration file does not exist!");
+    QString why;
+    if (!openRegularFile(file, QIODevice::ReadOnly, &why))
+        return cannotOpen(why);
+    return QString();
+}
+
+// The rows the file does not name end up unticked at their default. A cancelled import,
+// one whose reading failed midway, a file that is not text or holds not a single option
+// line leave them all as they were.
 void FileCommands::readConfigurationFile(const QString &path)
 {
-    ui.action_Import_Report->setEnabled(false);   // it would be another file's
-    const QString cannotOpen = tr("The specified configuration file cannot be opened!");
-    QString failure;
+    m_widgets.importReport->setEnabled(false);   // it would be another file's
     QFile file(path);
-    const ResolvedName name = resolveName(path);
-    QString why;
-    if (name.error == ENOENT || (!name.refused() && !name.exists)) {
-        failure = tr("The specified configuration file does not exist!");
-    } else if (!openRegularFile(file, QIODevice::ReadOnly, &why)) {
-        failure = cannotOpen + QLatin1Char('\n') + why;   // the system's reason, as it is
-    } else {
-        // The rows the file does not name end up unticked at their default. A cancelled
-        // import, one whose reading failed midway, a file that is not text or holds not a
-        // single option line leave them all as they were.
+    QString failure = openToImport(path, file);
+    if (failure.isEmpty()) {
         Options::OptionStates states = Options::defaultStates(false);
         const ConfigReader::Report report = readWithProgress(file, states, &m_window);
         const QString readError = file.errorString();
-        file.close();
+        file.close();   // not held open while a box waits for the user
         if (report.stopped)
             return;
-        if (report.readFailed) {
-            failure = cannotOpen + QLatin1Char('\n') + readError;
-        } else if (report.notText) {
-            failure = tr("The specified configuration file cannot be imported: %1.").arg(ConfigReader::notTextMessage());
-        } else {
-            // A file without a single option line leaves the rows as they were, and
-            // belongs to them no more than before; its report says why.
-            if (report.optionLines > 0) {
-                const QString fileName = QFileInfo(path).fileName();
-                const auto describe = [fileName](const Document::Rows &, const Document::Rows &) {
-                    return tr("Import of %1").arg(fileName);
-                };
-                m_history.change(Document::importedRows(states, report), describe);
-                m_document.setFilePath(path);
-                m_history.setClean();
-                Settings::addRecentFile(path);
-            }
-            m_window.statusBar()->clearMessage();
-            m_importReport = report;
-            ui.action_Import_Report->setEnabled(true);
-            showImportReport();
+        if (!report.readFailed && !report.notText) {
+            imported(path, states, report);
             return;
         }
+        failure = report.notText ? tr("The specified configuration file cannot be imported: %1.")
+                                       .arg(ConfigReader::notTextMessage())
+                                 : cannotOpen(readError);
     }
     QMessageBox box(QMessageBox::Warning, tr("Import Configuration File"), failure, QMessageBox::Ok, &m_window);
     box.setTextFormat(Qt::PlainText);   // a path or the system's reason may hold '<' or '&'
     box.exec();
+}
+
+// The whole import is one step, undone at once ("Undo Import of config.txt"); the rows
+// then belong to the file read. A file without a single option line leaves the rows as
+// they were, and belongs to them no more than before. Its report says why; it is shown,
+// and kept to be shown again.
+void FileCommands::imported(const QString &path, const Options::OptionStates &states,
+                            const ConfigReader::Report &report)
+{
+    if (report.optionLines > 0) {
+        const QString fileName = QFileInfo(path).fileName();
+        const auto describe = [fileName](const Document::Rows &, const Document::Rows &) {
+            return tr("Import of %1").arg(fileName);
+        };
+        m_history.change(Document::importedRows(states, report), describe);
+        m_document.setFilePath(path);
+        m_history.setClean();
+        Settings::addRecentFile(path);
+    }
+    m_window.statusBar()->clearMessage();
+    m_importReport = report;
+    m_widgets.importReport->setEnabled(true);
+    showImportReport();
 }
 
 // The last import's report, in the language installed now: the summary, the report
@@ -262,7 +279,7 @@ void FileCommands::showImportReport()
 void FileCommands::setConfigFilePath(const QString &path)
 {
     configFilePath = path;
-    ui.label_Generate_Path->setText(path);
+    m_widgets.path->setText(path);
     Settings::setLastFolder(QFileInfo(path).absolutePath());
 }
 
@@ -318,6 +335,6 @@ void FileCommands::fillRecentMenu(QMenu &menu)
     }
     if (!files.isEmpty())
         menu.addSeparator();
-    menu.addAction(ui.action_Clear_Recent_Files);
-    ui.action_Clear_Recent_Files->setEnabled(!files.isEmpty());
+    menu.addAction(m_widgets.clearRecentFiles);
+    m_widgets.clearRecentFiles->setEnabled(!files.isEmpty());
 }

@@ -6,16 +6,15 @@
 #include <QObject>
 
 class DocumentHistory;
+class QAction;
+class QFile;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QMimeData;
 
 namespace Document {
 class OptionDocument;
-}
-
-namespace Ui {
-class MainWindow;
 }
 
 // Generate (Save As), Save, Import, its report and Open Recent: the file a document's
@@ -26,7 +25,14 @@ class FileCommands : public QObject
     Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
 
 public:
-    FileCommands(QMainWindow &window, Ui::MainWindow &ui, Document::OptionDocument &document,
+    // The parts of the window that the commands keep up to date.
+    struct Widgets {
+        QAction *importReport;       // File > Last import report: enabled while there is one
+        QAction *clearRecentFiles;   // the last item of Open Recent
+        QLabel *path;                // the file chosen last
+    };
+
+    FileCommands(QMainWindow &window, const Widgets &widgets, Document::OptionDocument &document,
                  DocumentHistory &history);
 
     // Save As: the save dialog, then the file and a box that tells how it went.
@@ -62,13 +68,15 @@ private:
     bool saveAs();
     bool writeConfigurationFile(const QString &path, bool announce);
     void importFile(const QString &path);
+    QString openToImport(const QString &path, QFile &file);
     void readConfigurationFile(const QString &path);
+    void imported(const QString &path, const Options::OptionStates &states, const ConfigReader::Report &report);
     void setConfigFilePath(const QString &path);
     bool mayOverwriteChangedFile(const QString &path);
     void savedTo(const QString &path);
 
     QMainWindow &m_window;
-    Ui::MainWindow &ui;
+    const Widgets m_widgets;
     Document::OptionDocument &m_document;
     DocumentHistory &m_history;
     ConfigReader::Report m_importReport;

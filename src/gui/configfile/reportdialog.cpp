@@ -1,7 +1,7 @@
 #include "reportdialog.h"
 #include "ui_reportdialog.h"
 
-#include "app/fixedwidthfont.h"
+#include "widgets/fixedwidthfont.h"
 
 #include <QScreen>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
 #include "languagemenu.h"
 
-#include "app/globals.h"
+#include "language/languageglobals.h"
 #include "language/qttranslations.h"
 #include "language/translationlookup.h"
 

@@ -1,11 +1,11 @@
 #include "functionlists.h"
 
-#include "app/readablecolour.h"
 #include "options/functionlistmodel.h"
 #include "options/functionsearch.h"
 #include "options/functionsearchpopup.h"
 #include "options/listwidth.h"
 #include "options/optioncatalogue.h"
+#include "widgets/readablecolour.h"
 
 #include <QApplication>
 #include <QBoxLayout>

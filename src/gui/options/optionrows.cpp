@@ -1,18 +1,22 @@
 #include "optionrows.h"
-#include "ui_mainwindow.h"
 
-#include "app/readablecolour.h"
 #include "configfile/importreport.h"
 #include "document/documenthistory.h"
 #include "help/rowhelp.h"
 #include "options/functionlists.h"
 #include "options/listwidth.h"
 #include "options/optionhelp.h"
+#include "widgets/readablecolour.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -20,40 +24,6 @@
 #include <iterator>
 
 namespace {
-
-// The widgets of each row, in row order; exactly one editor per row.
-struct RowWidgets {
-    QCheckBox *Ui::MainWindow::*include;
-    QSpinBox *Ui::MainWindow::*spinBox;
-    QComboBox *Ui::MainWindow::*comboBox;
-};
-
-using U = Ui::MainWindow;
-const RowWidgets rowWidgets[Options::OptionCount] = {
-    {&U::checkBox_ID, &U::spinBox_ID, nullptr},
-    {&U::checkBox_Volume, &U::spinBox_Volume, nullptr},
-    {&U::checkBox_Power, nullptr, &U::comboBox_Power},
-    {&U::checkBox_Monitor, nullptr, &U::comboBox_Monitor},
-    {&U::checkBox_Boot, &U::spinBox_Boot, nullptr},
-    {&U::checkBox_Input01, nullptr, &U::comboBox_Input01},
-    {&U::checkBox_Input02, nullptr, &U::comboBox_Input02},
-    {&U::checkBox_Input03, nullptr, &U::comboBox_Input03},
-    {&U::checkBox_Input04, nullptr, &U::comboBox_Input04},
-    {&U::checkBox_Input05, nullptr, &U::comboBox_Input05},
-    {&U::checkBox_Input06, nullptr, &U::comboBox_Input06},
-    {&U::checkBox_Input07, nullptr, &U::comboBox_Input07},
-    {&U::checkBox_Input08, nullptr, &U::comboBox_Input08},
-    {&U::checkBox_Input09, nullptr, &U::comboBox_Input09},
-    {&U::checkBox_Input10, nullptr, &U::comboBox_Input10},
-    {&U::checkBox_Input11, nullptr, &U::comboBox_Input11},
-    {&U::checkBox_Input12, nullptr, &U::comboBox_Input12},
-    {&U::checkBox_Input13, nullptr, &U::comboBox_Input13},
-    {&U::checkBox_Input14, nullptr, &U::comboBox_Input14},
-    {&U::checkBox_Input15, nullptr, &U::comboBox_Input15},
-    {&U::checkBox_Button1, nullptr, &U::comboBox_Button1},
-    {&U::checkBox_Button2, nullptr, &U::comboBox_Button2},
-    {&U::checkBox_Baudrate, nullptr, &U::comboBox_Baudrate},
-};
 
 bool differsFromDefault(int r, const Options::OptionState &state)
 {
@@ -80,14 +50,14 @@ QPalette rowPalette(const QWidget *editor, bool ticked)
 
 } // namespace
 
-OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, DocumentHistory &history,
-                       QObject *parent)
+OptionRows::OptionRows(const Widgets &rows, QScrollArea *scrollArea, Document::OptionDocument &document,
+                       DocumentHistory &history, QObject *parent)
     : QObject(parent)
-    , ui(ui)
+    , m_rows(rows)
     , m_document(document)
     , m_history(history)
     , m_functionLists(new FunctionLists(this))
-    , m_scrollArea(ui.scrollArea)
+    , m_scrollArea(scrollArea)
 {
     for (int r = 0; r < Options::OptionCount; ++r) {
         m_editors[r] = makeEditor(r);
@@ -96,7 +66,7 @@ OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, D
     }
     // Each row's description is the label whose buddy is the row's editor. Softer than
     // the captions, readable all the same.
-    for (QLabel *label : ui.scrollAreaWidgetContents->findChildren<QLabel *>()) {
+    for (QLabel *label : scrollArea->widget()->findChildren<QLabel *>()) {
         const auto row = std::find_if(m_editors.begin(), m_editors.end(),
                                       [label](const Editor &e) { return e.widget == label->buddy(); });
         if (row != m_editors.end()) {
@@ -122,10 +92,9 @@ OptionRows::OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, D
 // others on the way down the rows must not change them.
 OptionRows::Editor OptionRows::makeEditor(int row)
 {
-    const RowWidgets &widgets = rowWidgets[row];
     Editor editor;
-    if (widgets.spinBox) {
-        QSpinBox *box = ui.*widgets.spinBox;
+    if (m_rows[row].spinBox) {
+        QSpinBox *box = m_rows[row].spinBox;
         const Options::KindFacts &facts = Options::facts(Options::catalogue()[row].kind);
         box->setRange(facts.minimum, facts.maximum);
         box->findChild<QLineEdit *>()->installEventFilter(this);
@@ -133,7 +102,7 @@ OptionRows::Editor OptionRows::makeEditor(int row)
         editor = {box, nullptr, [box] { return box->value(); }, [box](int value) { box->setValue(value); },
                   [](int value) { return QString::number(value); }};
     } else {
-        QComboBox *box = ui.*widgets.comboBox;
+        QComboBox *box = m_rows[row].list;
         if (isFunctionList(row)) {
             m_functionLists->addBox(box);
         } else {
@@ -152,7 +121,7 @@ OptionRows::Editor OptionRows::makeEditor(int row)
 
 QCheckBox *OptionRows::caption(int row) const
 {
-    return ui.*rowWidgets[row].include;
+    return m_rows[row].caption;
 }
 
 QLabel *OptionRows::description(int row) const
@@ -270,8 +239,8 @@ void OptionRows::resetToDefault(int row)
 
 void OptionRows::reveal(int row, bool focus)
 {
-    ui.scrollArea->ensureWidgetVisible(caption(row));
-    ui.scrollArea->ensureWidgetVisible(editor(row));
+    m_scrollArea->ensureWidgetVisible(caption(row));
+    m_scrollArea->ensureWidgetVisible(editor(row));
     if (focus)
         editor(row)->setFocus(Qt::OtherFocusReason);
 }

@@ -10,16 +10,13 @@
 
 class DocumentHistory;
 class FunctionLists;
-class QAbstractScrollArea;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPoint;
+class QScrollArea;
+class QSpinBox;
 class QWidget;
-
-namespace Ui {
-class MainWindow;
-}
 
 // The 23 option rows of the window: they show the document, and turn what the user does
 // in them into steps of its history. A row's editor is a spin box or a list; everything
@@ -29,7 +26,18 @@ class OptionRows : public QObject
     Q_DECLARE_TR_FUNCTIONS(MainWindow)   // the main window's texts
 
 public:
-    OptionRows(Ui::MainWindow &ui, Document::OptionDocument &document, DocumentHistory &history, QObject *parent);
+    // The widgets of one row as the form has them: its caption, and a spin box or a list.
+    struct RowWidgets {
+        QCheckBox *caption;
+        QSpinBox *spinBox;   // null for a list
+        QComboBox *list;     // null for a spin box
+    };
+    using Widgets = std::array<RowWidgets, Options::OptionCount>;
+
+    // The rows' widgets, in row order, inside `scrollArea`, where each row's description
+    // is the label whose buddy is the row's editor.
+    OptionRows(const Widgets &rows, QScrollArea *scrollArea, Document::OptionDocument &document,
+               DocumentHistory &history, QObject *parent);
 
     // Every value back to its default, ticks kept; one step.
     void applyDefaults();
@@ -78,11 +86,11 @@ private:
     void describeEditors();
     void showRowMenu(int row, QWidget *clicked, const QPoint &at);
 
-    Ui::MainWindow &ui;
+    const Widgets m_rows;
     Document::OptionDocument &m_document;
     DocumentHistory &m_history;
     FunctionLists *m_functionLists;
-    QAbstractScrollArea *m_scrollArea;
+    QScrollArea *m_scrollArea;
     std::array<Editor, Options::OptionCount> m_editors;
     std::array<QLabel *, Options::OptionCount> m_descriptions{};
 };

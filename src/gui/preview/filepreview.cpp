@@ -1,8 +1,8 @@
 #include "filepreview.h"
 #include "ui_filepreview.h"
 
-#include "app/fixedwidthfont.h"
-#include "app/readablecolour.h"
+#include "widgets/fixedwidthfont.h"
+#include "widgets/readablecolour.h"
 #include "configfile/configwriter.h"
 #include "document/optiondocument.h"
 

@@ -1,16 +1,14 @@
-// Help menu commands of the main window.
-#include "app/mainwindow.h"
+#include "helpcommands.h"
 
 #include "help/aboutwindows.h"
 #include "help/addressdialog.h"
 #include "help/helptexts.h"
 #include "help/manualdialog.h"
 
-#include <QCoreApplication>
 #include <QUrl>
 #include <QWhatsThis>
 
-void MainWindow::on_action_About_triggered()
+void HelpCommands::showAbout()
 {
     auto *about = new AboutWindows;
     about->setAttribute(Qt::WA_DeleteOnClose);   // parentless, so nothing else would free it
@@ -18,38 +16,36 @@ void MainWindow::on_action_About_triggered()
     // Keep the dialog type: a bare close-button hint would turn it into a plain top-level
     // window for the window manager (own task-bar entry, not kept above the main window).
     about->setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
-    about->show();   // modal from its form, so the main window waits without a nested loop
+    about->show();
 }
 
-// One manual beside the window, brought to the front when asked for again.
-void MainWindow::on_action_Manual_triggered()
+void HelpCommands::showManual(QWidget *window)
 {
-    auto *manual = findChild<ManualDialog *>();
+    auto *manual = window->findChild<ManualDialog *>();
     if (!manual)
-        manual = new ManualDialog(this);
+        manual = new ManualDialog(window);
     manual->show();
     manual->raise();
     manual->activateWindow();
 }
 
-void MainWindow::on_action_WhatsThis_triggered()
+void HelpCommands::enterWhatsThisMode()
 {
     QWhatsThis::enterWhatsThisMode();
 }
 
-// Where no e-mail program or browser opens, the user still gets the address.
-void MainWindow::on_actionContact_Technical_Support_triggered()
+void HelpCommands::contactTechnicalSupport(QWidget *window)
 {
     AddressDialog::openOrShow(
         Help::supportMailUrl(tr("Halvex support request (from:"), tr("( write here your question... )")),
         tr("Contact Technical Support"),
         tr("No e-mail program could be opened. Write to technical support at this address:"), Help::supportAddress(),
-        this);
+        window);
 }
 
-void MainWindow::on_actionHalvex_Home_Page_triggered()
+void HelpCommands::openHomePage(QWidget *window)
 {
     const QString address = QCoreApplication::organizationDomain();
     AddressDialog::openOrShow(QUrl(address, QUrl::TolerantMode), tr("Halvex Home Page"),
-                              tr("No web browser could be opened. The home page is at this address:"), address, this);
+                              tr("No web browser could be opened. The home page is at this address:"), address, window);
 }
