@@ -62,10 +62,13 @@ QStringList ModalDriver::problems() const
 
 void ModalDriver::poll()
 {
+    // A dialog is answered once, also when it comes back on top for a moment after a question of
+    // its own closes (whether to replace a file; on Windows the events run in between).
+    static const char answered[] = "modalDriverAnswered";
     QWidget *modal = QApplication::activeModalWidget();
     m_openPolls = modal && modal->isVisible() ? m_openPolls + 1 : 0;
-    if (m_openPolls > 0 && modal != m_answered && !m_steps.isEmpty()) {
-        m_answered = modal;
+    if (m_openPolls > 0 && !modal->property(answered).toBool() && !m_steps.isEmpty()) {
+        modal->setProperty(answered, true);
         m_openPolls = 0;
         m_seen.append(seenIn(modal));
         // Outside this timer's call: a step that opens another dialog (whether to replace a file)
@@ -76,7 +79,8 @@ void ModalDriver::poll()
         });
     } else if (m_openPolls > 400) {   // two seconds
         m_problems << QString("%1 \"%2\" left open").arg(modal->metaObject()->className(), modal->windowTitle());
-        m_answered = modal;
+        modal->setProperty(answered, true);
+        m_openPolls = 0;
         dismiss(modal);
     }
 }

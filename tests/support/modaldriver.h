@@ -33,7 +33,6 @@ private:
     QList<Step> m_steps;
     QList<Seen> m_seen;
     QStringList m_problems;
-    QPointer<QWidget> m_answered;
     QTimer m_timer;
     int m_openPolls = 0;   // that a dialog has been open with nothing to do for it
 };
