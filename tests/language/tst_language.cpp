@@ -207,7 +207,7 @@ private slots:
         QTest::newRow("data folder is a regular file") << french << english << data << binary << byDefault;
     }
     // Values and ticks stay, and the player's file does not depend on the interface language. The window's size and place,
-    // and the preview shown or hidden, come back in the next run.
+    // and the preview and the tool bar shown or hidden, come back in the next run.
     // Closing (the changes discarded) ends the event loop as in main(); the preference file is
     // written when the window is destroyed, silently, and an obstacle is left as it was.
     void switchAndRestart()
@@ -227,8 +227,11 @@ private slots:
         window->setOptionStates(edited);
         trigger(*window, from);
         trigger(*window, to);
-        const bool previewHidden = !window->findChild<QDockWidget *>()->isHidden();   // its View item turns it round
+        // Their View items turn the preview and the tool bar round.
+        const bool previewHidden = !window->findChild<QDockWidget *>()->isHidden();
+        const bool toolBarHidden = !window->findChild<QToolBar *>()->isHidden();
         trigger(*window, "action_View_Preview");
+        trigger(*window, "action_View_Tool_Bar");
         QCOMPARE(shown(*window), shownIn(to));
         QCOMPARE(describe(window->optionStates()), describe(edited));
         // The next run opens as wide as the window was left, and no taller than its screen.
@@ -247,6 +250,7 @@ private slots:
         MainWindow again;
         QCOMPARE(again.width(), width);
         QCOMPARE(again.findChild<QDockWidget *>()->isHidden(), previewHidden);
+        QCOMPARE(again.findChild<QToolBar *>()->isHidden(), toolBarHidden);
         QVERIFY(again.frameGeometry().height() <= available.height());
         QCOMPARE(shown(again), shownIn(next));
         QCOMPARE(describe(again.optionStates()), describe(Options::defaultStates(true)));

@@ -16,7 +16,11 @@ namespace {
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
 const QString recentFilesKey = QStringLiteral("files/recent");
 const QString windowGeometryKey = QStringLiteral("window/geometry");
-const QString previewShownKey = QStringLiteral("window/previewShown");
+
+QString paneKey(Settings::Pane pane)
+{
+    return pane == Settings::Pane::Preview ? QStringLiteral("window/previewShown") : QStringLiteral("window/toolBarShown");
+}
 
 // On Windows QFileInfo::isWritable() looks at the read-only attribute only, which a
 // folder such as Program Files does not carry although a user may not write there:
@@ -96,18 +100,18 @@ void setWindowGeometry(const QByteArray &geometry)
         QSettings().setValue(windowGeometryKey, geometry);
 }
 
-std::optional<bool> previewShown()
+std::optional<bool> paneShown(Pane pane)
 {
     if (!usable())
         return std::nullopt;
-    const QVariant shown = QSettings().value(previewShownKey);
+    const QVariant shown = QSettings().value(paneKey(pane));
     return shown.isValid() ? std::optional<bool>(shown.toBool()) : std::nullopt;
 }
 
-void setPreviewShown(bool shown)
+void setPaneShown(Pane pane, bool shown)
 {
     if (usable())
-        QSettings().setValue(previewShownKey, shown);
+        QSettings().setValue(paneKey(pane), shown);
 }
 
 QString firstWritableFolder(const QStringList &candidates, const QString &lastResort)

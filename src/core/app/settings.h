@@ -34,10 +34,11 @@ void clearRecentFiles();
 QByteArray windowGeometry();
 void setWindowGeometry(const QByteArray &geometry);
 
-// Whether the main window showed the preview of the file when it was last closed;
-// nothing before the first close.
-std::optional<bool> previewShown();
-void setPreviewShown(bool shown);
+// Whether the main window showed a part that View shows or hides (the preview of the file,
+// the tool bar) when it was last closed; nothing before the first close.
+enum class Pane { Preview, ToolBar };
+std::optional<bool> paneShown(Pane pane);
+void setPaneShown(Pane pane, bool shown);
 
 // The first of `candidates` that is an existing folder the program may write to,
 // else `lastResort`. A dialog that starts in a folder the user cannot save in makes

@@ -143,13 +143,15 @@ void MainWindow::wirePreview()
 }
 
 // Where the window was left, made to fit this screen should it be smaller than that one;
-// at the first run, sized for the rows. The preview as it was left; at the first run,
-// beside the rows where the screen has room for both.
+// at the first run, sized for the rows. The preview and the tool bar as they were left; at
+// the first run, the preview beside the rows where the screen has room for both.
 void MainWindow::placeWindow()
 {
     layOutRows();
     const int room = screen()->availableGeometry().width() - frameExtra().width();
-    ui->action_View_Preview->setChecked(Settings::previewShown().value_or(rowsWidth() + previewWidth() <= room));
+    ui->action_View_Preview->setChecked(
+        Settings::paneShown(Settings::Pane::Preview).value_or(rowsWidth() + previewWidth() <= room));
+    ui->action_View_Tool_Bar->setChecked(Settings::paneShown(Settings::Pane::ToolBar).value_or(true));
     const QByteArray geometry = Settings::windowGeometry();
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         fitWindowToRows(true);
@@ -162,7 +164,8 @@ void MainWindow::placeWindow()
 void MainWindow::rememberWindow()
 {
     Settings::setWindowGeometry(saveGeometry());
-    Settings::setPreviewShown(!ui->dockWidget_Preview->isHidden());
+    Settings::setPaneShown(Settings::Pane::Preview, !ui->dockWidget_Preview->isHidden());
+    Settings::setPaneShown(Settings::Pane::ToolBar, !ui->toolBar->isHidden());
 }
 
 MainWindow::~MainWindow()
