@@ -127,6 +127,7 @@ private slots:
         QTest::newRow("text in French") << fr << "Lecture" << enter << 0;
         QTest::newRow("token with underscore") << en << "VOLUME_MINUS" << enter << 7;
         QTest::newRow("text with sign") << fr << "volume -" << enter << 7;
+        QTest::newRow("whole word before a word's start") << fr << "suivant" << enter << 4;
         QTest::newRow("folder text in French") << fr << "Dossier 000" << enter << 8;
         QTest::newRow("last folder") << en << "Folder 999" << enter << 1007;
         QTest::newRow("first digits: the value first") << en << "folder 5" << enter << 13;
@@ -145,7 +146,11 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, index);
         MainWindow window;
+        QSignalSpy retold(window.findChild<QComboBox *>("comboBox_Input01")->model(), &QAbstractItemModel::dataChanged);
         trigger(window, language);
+        // A new language tells the lists' views that every function's text changed, the last one too.
+        const int lastRetold = retold.isEmpty() ? -1 : retold.last().at(1).toModelIndex().row();
+        QVERIFY(language != "action_Fran_ais" || lastRetold == Options::FunctionCount - 1);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         // A list at the top and one at the bottom of the window: the search opens below the one, above the other.
@@ -430,6 +435,8 @@ private slots:
         QApplication::setFont(QFont(original.family(), points));
         const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
         MainWindow window;
+        // Not framed yet, it leaves room for the frame the window manager will add.
+        QVERIFY(window.height() < window.screen()->availableGeometry().height());
         // A light theme at 9 pt, a dark one at 11: the descriptions and the path are readable, yet softer than
         // the captions. Known figures first: black on white, and the old fixed grey on a light window.
         QCOMPARE(ReadableColour::contrastRatio(Qt::black, Qt::white), 21.0);
