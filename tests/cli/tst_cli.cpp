@@ -134,7 +134,7 @@ private slots:
         row("from cut values, leniently", "cli generate -o out.txt --lenient --from 'cut and dropped'", Success, "",
             ConfigWriter::fileContents(cutRows));
         row("from misspelt keys", "cli generate -o out.txt --from 'misspelt keys'", Failed, "quillary-cli: --from "
-            "'misspelt keys':1: '#VOLUM:' is not an option; did you mean #VOLUME? (refused: 0, warnings: 18; 'quillary-cli "
+            "'misspelt keys':1: '#VOLUM:' is not an option; did you mean #VOLUME? (refused: 0, warnings: 19; 'quillary-cli "
             "check' lists them, --lenient takes the file as it reads); nothing written\n");
         row("from a refused line, leniently", "cli generate -o out.txt --from refused --lenient", Failed,
             "quillary-cli: --from refused:1: #ID: '200' is outside 1 to 127; the row keeps 1 (refused: 7, warnings: 1; "
