@@ -15,6 +15,7 @@
 #include <QtWidgets>
 
 #include <algorithm>
+#include <numeric>
 
 enum { Unchanged = -1 };
 // Ways of changing the rows; the last four are commands, in this order.
@@ -107,11 +108,27 @@ private slots:
                                          Options::valueText(kind, facts.maximum) + '0'})
                 QCOMPARE(Options::valueFromText(kind, typed), -1);
         }
+        // The few texts the lists are measured by are as wide as the widest item and token whatever each
+        // character's width: here its code, so that no two digits are as wide.
+        const auto width = [](const QString &text) {
+            return std::accumulate(text.begin(), text.end(), 0, [](int sum, QChar c) { return sum + c.unicode(); });
+        };
+        const auto widest = [&width](const QStringList &texts) {
+            int most = 0;
+            for (const QString &text : texts)
+                most = std::max(most, width(text));
+            return most;
+        };
+        QStringList items, tokens;
         for (int i = 0; i < Options::FunctionCount; ++i) {
             const QString token = Options::functionToken(i);
             QCOMPARE(Options::functionIndexAtStart(token + "9_Z"), i);
             QCOMPARE(Options::functionIndexAtStart(token.chopped(1)), -1);
+            items << Options::functionItemText(i);
+            tokens << token;
         }
+        QVERIFY(widest(Options::functionItemWidthSamples()) >= widest(items));
+        QVERIFY(widest(Options::functionTokenWidthSamples()) >= widest(tokens));
         for (int outside : {-1, Options::FunctionCount})
             QVERIFY(Options::functionToken(outside).isEmpty() && Options::functionItemText(outside).isEmpty());
     }
