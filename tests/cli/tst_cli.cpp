@@ -21,6 +21,7 @@ class TestCli : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    InPlaceBackup m_running;
 
     void writeFile(const QString &name, const QByteArray &bytes) { QVERIFY(::writeFile(m_dir.filePath(name), bytes)); }
 
@@ -51,10 +52,11 @@ class TestCli : public QObject
             Translation::loadFromFolders(translator, bytes, "LanguageData_de", {m_dir.filePath("lang")});
             said = "Play: " + translator.translate("MainWindow", "Play").toUtf8();
         } else if (what == "@interrupted") {   // killed while writing in place: told once, at the next start;
-            InPlaceBackup torn, done;                   // not when the file holds its new bytes
-            QString why;
+            InPlaceBackup torn, done;                   // not when the file holds its new bytes, nor while a
+            QString why;                                // save runs (its note locked by this process)
             if (!torn.keep(QFile::encodeName(m_dir.filePath("torn.txt")), "old", "new", why)
-                || !done.keep(QFile::encodeName(m_dir.filePath("done.txt")), "old", "new", why))
+                || !done.keep(QFile::encodeName(m_dir.filePath("done.txt")), "old", "new", why)
+                || !m_running.keep(QFile::encodeName(m_dir.filePath("running.txt")), "old", "new", why))
                 return why.toUtf8();
             ::writeFile(m_dir.filePath("torn.txt"), "neld");
             ::writeFile(m_dir.filePath("done.txt"), "new");
@@ -132,7 +134,7 @@ private slots:
         row("from cut values, leniently", "cli generate -o out.txt --lenient --from 'cut and dropped'", Success, "",
             ConfigWriter::fileContents(cutRows));
         row("from misspelt keys", "cli generate -o out.txt --from 'misspelt keys'", Failed, "quillary-cli: --from "
-            "'misspelt keys':1: '#VOLUM:' is not an option; did you mean #VOLUME? (refused: 0, warnings: 16; 'quillary-cli "
+            "'misspelt keys':1: '#VOLUM:' is not an option; did you mean #VOLUME? (refused: 0, warnings: 19; 'quillary-cli "
             "check' lists them, --lenient takes the file as it reads); nothing written\n");
         row("from a refused line, leniently", "cli generate -o out.txt --from refused --lenient", Failed,
             "quillary-cli: --from refused:1: #ID: '200' is outside 1 to 127; the row keeps 1 (refused: 7, warnings: 1; "
@@ -144,20 +146,22 @@ private slots:
         row("out of range; leading zeros count for nothing", "cli generate --set VOLUME=65 -o out.txt; cli generate --only ID "
             "--set ID=0000000005 -o -", Success, "quillary-cli: --set VOLUME=65: '65' is out of range for #VOLUME, which "
             "takes 0 to 64\n#ID:005\r\n");
-        row("file-size limit: an error, no SIGXFSZ", "ulimit -f 0; cli generate -o out.txt", Failed,
-            "quillary-cli: out.txt: not written: File too large\n");
+        row("file-size limit: an error, no SIGXFSZ", "prlimit --fsize=1 \"$CLI\" generate -o out.txt; ulimit -f 0; cli generate "
+            "-o out.txt", Failed, QByteArray("quillary-cli: out.txt: not written: File too large\n").repeated(2));
         row("links and .. followed as the system does", "mkdir -p releases/v2 releases/shared shared && ln -s releases/v2 "
             "current && ln -s ../shared/config.txt releases/v2/config.txt && mkfifo shared/config.txt && cli generate --only "
             "ID -o current/config.txt && cli check current/../shared/config.txt && ls -F shared", Success,
             "current/../shared/config.txt:\n" + ok + "Option lines: 1, refused: 0, warnings: 0\nconfig.txt|\n");
         // The file goes again at the end: QTemporaryDir cannot name it to remove it.
         row("name not valid in the encoding", "f=$(printf 'p\\351.txt'); echo '#ID:5' > \"$f\"; cli generate -o \"$f\"; "
-            "cli check \"$f\"; s=$?; rm \"$f\"; exit $s", Failed, QByteArray("quillary-cli: 'p\\xe9.txt' is not valid in "
-            "the system's encoding: such a name cannot be read or written as it is; rename the file\n").repeated(2));
+            "cli check \"$f\"; s=$?; cli \"$f\"; rm \"$f\"; exit $s", Failed, QByteArray("quillary-cli: 'p\\xe9.txt' is not "
+            "valid in the system's encoding: such a name cannot be read or written as it is; rename the file\n").repeated(3));
         row("40 links followed, 41 not, a loop", "mkfifo end && ln -s end l41 && i=40 && while [ $i -gt 0 ]; do ln -s "
             "l$((i + 1)) l$i; i=$((i - 1)); done; ln -s loop loop; cli generate -o l2; cli generate -o l1; cli generate -o "
             "loop; ls -F end loop", Success, "quillary-cli: l2: not written: Not a regular file\nquillary-cli: l1: " + loop
             + "quillary-cli: loop: " + loop + "end|\nloop@\n");
+        row("a name ending in / or /. is a folder", "cli generate -o new/.; cli generate -o new/; test ! -e new", Success,
+            "quillary-cli: new/.: not written: Is a directory\nquillary-cli: new/: not written: Is a directory\n");
         row("piece of 64 KiB without ASCII before a line", "head -c 65536 /dev/zero | tr '\\000' '\\351' > big.txt && "
             "printf '\\n#VOLUME:10\\n' >> big.txt && cli check big.txt", Success,
             "big.txt:\n#VOLUME:----------------------> OK\nOption lines: 1, refused: 0, warnings: 0\n");
@@ -181,8 +185,8 @@ private slots:
         row("argument with a line feed", "cli generate --set \"$(printf 'ID=5\\nquillary-cli: forged')\" -o out.txt", Failed,
             "quillary-cli: --set 'ID=5\\nquillary-cli: forged': '5\\nquillary-cli: forged' is not a value of #ID, which "
             "takes 1 to 127\n");
-        row("appended to standard output", "cli generate --only ID -o /dev/stdout >> out.txt", Success, "",
-            oldFile + "#ID:001\r\n");
+        row("appended to standard output and error", "cli generate --only ID -o /dev/stdout >> out.txt && cli generate --only "
+            "POWER -o /dev/stderr 2>> out.txt", Success, "", oldFile + "#ID:001\r\n#POWER:0\r\n");
         row("in-place save cut short, told once", "@interrupted cli check ok.txt; cli check ok.txt; cat torn.txt", Success,
             "quillary-cli: An in-place save of " + QFile::encodeName(m_dir.filePath("torn.txt")) + " did not finish: the file "
             "may be damaged. Its old content is kept in " + QFile::encodeName(inPlaceBackupFolder()) + "/torn.txt-");

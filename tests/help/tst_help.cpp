@@ -4,6 +4,8 @@
 
 #include "app/mainwindow.h"
 #include "help/aboutwindows.h"
+#include "help/manualdialog.h"
+#include "help/manualtext.h"
 #include "options/optionhelp.h"
 #include "support/modaldriver.h"
 #include "widgets/elidedlabel.h"
@@ -141,10 +143,25 @@ private slots:
                     named << "<li><b>" + list->itemText(i) + "</b>";
                 for (const QString &name : named)
                     QVERIFY2(infos[r]->toolTip().contains(name), qPrintable(name));
+                // One line a named value, one a run of folders or of serial commands; none for a number.
+                QCOMPARE(Options::valueMeanings(r).size(), list ? qMin(list->count(), Options::FirstFolderIndex + 2) : 0);
             }
             QCOMPARE(purposes.size(), Options::OptionCount);
             QVERIFY(window.findChild<QSpinBox *>("spinBox_ID")->toolTip().startsWith(QString::fromUtf8("<p><b>1–127<")));
         }
+    }
+
+    // The manual is one window beside the main one, however often it is asked for; its sections sit under the
+    // window's title, none as large as a title.
+    void manual()
+    {
+        MainWindow window;
+        trigger(window, "action_Manual");
+        trigger(window, "action_Manual");
+        const auto manuals = window.findChildren<ManualDialog *>();
+        QCOMPARE(manuals.size(), 1);
+        QVERIFY(manuals.first()->isVisible() && !manuals.first()->isModal());
+        QVERIFY(Help::manualHtml().contains("<h2>") && !Help::manualHtml().contains("<h1>"));
     }
 
     // About is modal, names the program, its version and the system it runs on, in the language installed;

@@ -138,6 +138,7 @@ private slots:
         QTest::newRow("other magic") << with(name).replace(0, 1, "x") << false;
         QTest::newRow("more files to load") << with({0x96, "78"}) << false;
         QTest::newRow("section twice") << with(name) + with(name).mid(16) << false;
+        QTest::newRow("empty section") << with({0x88, ""}) << false;
         QTest::newRow("section past the end") << with(name).chopped(1) << false;
         QTest::newRow("unknown message item") << with({0x69, "09000000016101"}) << false;
         QTest::newRow("translation of odd length") << with({0x69, "03000000016101"}) << false;

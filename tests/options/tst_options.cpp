@@ -15,6 +15,7 @@
 #include <QtWidgets>
 
 #include <algorithm>
+#include <numeric>
 
 enum { Unchanged = -1 };
 // Ways of changing the rows; the last four are commands, in this order.
@@ -107,11 +108,27 @@ private slots:
                                          Options::valueText(kind, facts.maximum) + '0'})
                 QCOMPARE(Options::valueFromText(kind, typed), -1);
         }
+        // The few texts the lists are measured by are as wide as the widest item and token whatever each
+        // character's width: here its code, so that no two digits are as wide.
+        const auto width = [](const QString &text) {
+            return std::accumulate(text.begin(), text.end(), 0, [](int sum, QChar c) { return sum + c.unicode(); });
+        };
+        const auto widest = [&width](const QStringList &texts) {
+            int most = 0;
+            for (const QString &text : texts)
+                most = std::max(most, width(text));
+            return most;
+        };
+        QStringList items, tokens;
         for (int i = 0; i < Options::FunctionCount; ++i) {
             const QString token = Options::functionToken(i);
             QCOMPARE(Options::functionIndexAtStart(token + "9_Z"), i);
             QCOMPARE(Options::functionIndexAtStart(token.chopped(1)), -1);
+            items << Options::functionItemText(i);
+            tokens << token;
         }
+        QVERIFY(widest(Options::functionItemWidthSamples()) >= widest(items));
+        QVERIFY(widest(Options::functionTokenWidthSamples()) >= widest(tokens));
         for (int outside : {-1, Options::FunctionCount})
             QVERIFY(Options::functionToken(outside).isEmpty() && Options::functionItemText(outside).isEmpty());
     }
@@ -127,6 +144,7 @@ private slots:
         QTest::newRow("text in French") << fr << "Lecture" << enter << 0;
         QTest::newRow("token with underscore") << en << "VOLUME_MINUS" << enter << 7;
         QTest::newRow("text with sign") << fr << "volume -" << enter << 7;
+        QTest::newRow("whole word before a word's start") << fr << "suivant" << enter << 4;
         QTest::newRow("folder text in French") << fr << "Dossier 000" << enter << 8;
         QTest::newRow("last folder") << en << "Folder 999" << enter << 1007;
         QTest::newRow("first digits: the value first") << en << "folder 5" << enter << 13;
@@ -145,7 +163,11 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, index);
         MainWindow window;
+        QSignalSpy retold(window.findChild<QComboBox *>("comboBox_Input01")->model(), &QAbstractItemModel::dataChanged);
         trigger(window, language);
+        // A new language tells the lists' views that every function's text changed, the last one too.
+        const int lastRetold = retold.isEmpty() ? -1 : retold.last().at(1).toModelIndex().row();
+        QVERIFY(language != "action_Fran_ais" || lastRetold == Options::FunctionCount - 1);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         // A list at the top and one at the bottom of the window: the search opens below the one, above the other.
@@ -430,6 +452,8 @@ private slots:
         QApplication::setFont(QFont(original.family(), points));
         const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
         MainWindow window;
+        // Not framed yet, it leaves room for the frame the window manager will add.
+        QVERIFY(window.height() < window.screen()->availableGeometry().height());
         // A light theme at 9 pt, a dark one at 11: the descriptions and the path are readable, yet softer than
         // the captions. Known figures first: black on white, and the old fixed grey on a light window.
         QCOMPARE(ReadableColour::contrastRatio(Qt::black, Qt::white), 21.0);
