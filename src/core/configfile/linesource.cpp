@@ -39,7 +39,6 @@ struct LineSource::Decoder {
     std::unique_ptr<QTextDecoder> decoder;
 #endif
     int unit = 1;             // bytes per code unit: 1 (UTF-8), 2 or 4
-    bool bigEndian = false;
     bool started = false;
 
     // The unit as the byte order mark tells it, as both Qt's decoders read it.
@@ -49,7 +48,6 @@ struct LineSource::Decoder {
         unit = starts("\xff\xfe\0\0", 4) || starts("\0\0\xfe\xff", 4) ? 4
                : starts("\xff\xfe", 2) || starts("\xfe\xff", 2)     ? 2
                                                                        : 1;
-        bigEndian = head.startsWith('\0') || head.startsWith('\xfe');
     }
 
     QString decode(const char *bytes, qint64 size)
@@ -70,16 +68,12 @@ struct LineSource::Decoder {
     // it, a line feed as well), so a piece ends after its last ASCII byte, where no
     // sequence is open, or, in a chunk without one, after its last whole sequence; the
     // rest waits for the next chunk. 0: no sequence ends in the chunk. UTF-16 and
-    // UTF-32 end after a whole code unit, not between the halves of a surrogate pair.
+    // UTF-32 end after a whole code unit; the decoder joins the halves of a surrogate
+    // pair cut in two, as it does any.
     qint64 decodableLength(const char *bytes, qint64 size) const
     {
-        if (unit == 4)
-            return size - size % 4;
-        if (unit == 2) {
-            const qint64 length = size - size % 2;
-            const auto high = uchar(bytes[length - (bigEndian ? 2 : 1)]);
-            return length >= 4 && high >= 0xD8 && high <= 0xDB ? length - 2 : length;
-        }
+        if (unit > 1)
+            return size - size % unit;
         qint64 length = size;
         while (length > 0 && uchar(bytes[length - 1]) >= 0x80)
             --length;
