@@ -3,9 +3,11 @@
 #include "options/optioncatalogue.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 
 namespace ConfigReader {
@@ -43,23 +45,46 @@ const QVector<Kind> &numberedKinds()
     return kinds;
 }
 
-// Letters to insert, drop, change or swap with their neighbour to make `a` into `b`.
-int distance(QStringView a, QStringView b)
+// Letters to insert, drop, change or swap with their neighbour to make `a` into `b`; any
+// number above `limit` is told as limit + 1, as soon as every way is that far off. A file
+// may hold thousands of unknown keys: only the cells within `limit` of the diagonal are
+// worked out (any other is further off), and no memory is taken for a keyword's length.
+int distance(QStringView a, QStringView b, int limit)
 {
-    QVector<int> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
-    std::iota(previous.begin(), previous.end(), 0);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int change = a[i - 1] == b[j - 1] ? 0 : 1;
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + change});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                current[j] = std::min(current[j], before[j - 2] + 1);
+    const QChar *x = a.data(), *y = b.data();
+    int n = int(a.size()), m = int(b.size());
+    const int far = limit + 1;
+    if (std::abs(n - m) > limit)
+        return far;
+    // What both begin or end with costs nothing.
+    for (; n > 0 && m > 0 && *x == *y; --n, --m)
+        ++x, ++y;
+    for (; n > 0 && m > 0 && x[n - 1] == y[m - 1]; --n, --m) {
+    }
+    // Three rows of the table, the one before the previous one for a swap.
+    QVarLengthArray<int, 3 * 32> rows(3 * (m + 1));
+    std::fill(rows.begin(), rows.end(), far);
+    int *before = rows.data(), *previous = before + m + 1, *current = previous + m + 1;
+    std::iota(previous, previous + std::min(m, limit) + 1, 0);
+    for (int i = 1; i <= n; ++i) {
+        const int from = std::max(1, i - limit), to = std::min(m, i + limit);
+        current[from - 1] = from == 1 ? std::min(i, far) : far;
+        int least = current[from - 1];
+        for (int j = from; j <= to; ++j) {
+            int cell = std::min(std::min(previous[j], current[j - 1]) + 1, previous[j - 1] + (x[i - 1] == y[j - 1] ? 0 : 1));
+            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1])
+                cell = std::min(cell, before[j - 2] + 1);
+            current[j] = cell;
+            least = std::min(least, cell);
         }
+        if (to < m)
+            current[to + 1] = far;
+        if (least > limit)
+            return far;
         std::swap(before, previous);
         std::swap(previous, current);
     }
-    return previous[b.size()];
+    return std::min(previous[m], far);
 }
 
 // How many letters a key may be off and still be taken for `keyword`: none for the
@@ -117,9 +142,8 @@ KeyHint hintForKey(QStringView key)
     for (int r = 0; r < Options::OptionCount; ++r) {
         const QString &keyword = rows[r].keyword;
         const int allowed = lettersOff(keyword);
-        if (qAbs(keyword.size() - word.size()) > allowed)
-            continue;
-        const int d = distance(word, keyword);
+        // Once one is found, a keyword further off than it does not matter by how much.
+        const int d = distance(word, keyword, closest >= 0 ? std::min(allowed, least) : allowed);
         if (d > allowed || (closest >= 0 && d > least))
             continue;
         tie = closest >= 0 && d == least;
