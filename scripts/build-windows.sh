@@ -88,8 +88,9 @@ done
 # binary sources.
 qt_source_package=qtbase-opensource-src
 src_list=/etc/apt/sources.list.d/quillary-deb-src.sources
+# Empty while apt knows no source of it (apt-cache fails then: no deb-src entry yet).
 qt_version() {
-    apt-cache showsrc "$qt_source_package" 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1
+    { apt-cache showsrc "$qt_source_package" 2>/dev/null || true; } | sed -n 's/^Version: //p' | sort -V | tail -n 1
 }
 version=$(qt_version)
 if [ -z "$version" ]; then
