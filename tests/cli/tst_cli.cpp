@@ -179,8 +179,9 @@ private slots:
             "p.quillary-a-b_c. && mkdir d.quillary-XyZ987 && ln -s ok.txt l.quillary-QQQ111 && cli generate -o out.txt && "
             "ls -d *quillary*", Success, "d.quillary-XyZ987\nl.quillary-QQQ111\no.quillary-1\np.quillary-a-b_c.\n",
             ConfigWriter::fileContents(Options::defaultStates(true)));
-        row("over 16 MiB in a read-only folder", "mkdir ro && truncate -s 17M ro/big.txt && chmod 666 ro/big.txt && chmod 555 "
-            "ro && other \"$CLI\" generate -o ro/big.txt", Failed, "quillary-cli: ro/big.txt: not written: No temporary file "
+        row("16 MiB in a read-only folder written in place, one byte more not", "mkdir ro && truncate -s 16M ro/edge.txt && "
+            "truncate -s 16777217 ro/big.txt && chmod 666 ro/*.txt && chmod 555 ro && other \"$CLI\" generate -o ro/edge.txt && "
+            "other \"$CLI\" generate -o ro/big.txt", Failed, "quillary-cli: ro/big.txt: not written: No temporary file "
             "can be made in its folder (Permission denied), and the file is too large to be written in place (over 16 MiB)\n");
         row("argument with a line feed", "cli generate --set \"$(printf 'ID=5\\nquillary-cli: forged')\" -o out.txt", Failed,
             "quillary-cli: --set 'ID=5\\nquillary-cli: forged': '5\\nquillary-cli: forged' is not a value of #ID, which "
