@@ -195,13 +195,39 @@ bool LineSource::decodeMore()
     return true;
 }
 
+namespace {
+
+// True when every carriage return of `text` is one of a run that a line feed follows:
+// the line ends of most files written on Windows, which next() drops as it goes.
+bool returnsOnlyBeforeLineFeeds(const QString &text)
+{
+    for (qsizetype at = text.indexOf(QLatin1Char('\r')); at >= 0; at = text.indexOf(QLatin1Char('\r'), at)) {
+        while (at < text.size() && text.at(int(at)) == QLatin1Char('\r'))
+            ++at;
+        if (at == text.size() || text.at(int(at)) != QLatin1Char('\n'))
+            return false;
+    }
+    return true;
+}
+
+// A line without the carriage returns that ended it before its line feed.
+QStringView withoutReturns(QStringView line)
+{
+    while (!line.isEmpty() && line.back() == QLatin1Char('\r'))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
 // Only after decoding, so that UTF-16 stays in step: a run of carriage returns before a
 // line feed is dropped (CR LF, and the CR CR LF of a file put through text mode twice);
 // elsewhere each carriage return ends a line, as in files that know no other line end.
-// A run at the end of the text waits for what follows it.
+// A run at the end of the text waits for what follows it. Text whose returns all come
+// before a line feed is left as it is, not copied: next() drops them.
 void LineSource::endLinesAtLineFeeds()
 {
-    if (m_openReturns == 0 && !m_text.contains(QLatin1Char('\r')))
+    if (m_openReturns == 0 && returnsOnlyBeforeLineFeeds(m_text))
         return;
     QString text;
     text.reserve(m_text.size() + int(m_openReturns));
@@ -236,8 +262,8 @@ bool LineSource::next(QString &line)
         open = true;
         const QStringView rest = QStringView(m_text).mid(m_pos);
         const qsizetype end = rest.indexOf(QLatin1Char('\n'));
-        const QStringView piece = end < 0 ? rest : rest.left(end);
-        m_pos += end < 0 ? piece.size() : end + 1;
+        const QStringView piece = end < 0 ? rest : withoutReturns(rest.left(end));
+        m_pos += end < 0 ? rest.size() : end + 1;
         qsizetype start = 0;
         while (leading && start < piece.size() && piece[start].isSpace())
             ++start;

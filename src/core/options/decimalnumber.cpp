@@ -13,17 +13,15 @@ std::optional<quint32> decimalNumber(QStringView text, quint32 maximum)
 {
     if (text.isEmpty())
         return std::nullopt;
-    quint32 number = 0;
+    quint64 number = 0;   // at most `maximum` before each digit: ten times it and a digit still fit
     for (const QChar c : text) {
         if (!isAsciiDigit(c))
             return std::nullopt;
-        const quint32 digit = c.unicode() - u'0';
-        // number * 10 + digit <= maximum, asked without overflowing
-        if (digit > maximum || number > (maximum - digit) / 10)
+        number = number * 10 + (c.unicode() - u'0');
+        if (number > maximum)
             return std::nullopt;
-        number = number * 10 + digit;
     }
-    return number;
+    return quint32(number);
 }
 
 } // namespace Options
