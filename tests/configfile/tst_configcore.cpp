@@ -155,6 +155,8 @@ private slots:
         row("bad sequence across 64 KiB", QByteArray(65530, ' ') + "#ID:\xe2\x82""56", {{Id, 5}}, reportLine("#ID:"));
         row("no sequence ends for longer than a piece", "#ID:5\xe9\xe9\xf0\x9d\x84\n#VOLUME:10\n#POWER:\xf3\xf2\xb2\xea\xe9\n",
             {{Id, 5}, {Volume, 10}, {Power, 0}}, reportLine("#ID:") + reportLine("#VOLUME:") + reportLine("#POWER:", 3));
+        // Split up, the first piece ends after E2 80: it must wait for the next, whose line feed would be lost.
+        row("unfinished sequence before a line feed", "#ID\xe2\x80\n#VOLUME:10\n", {{Volume, 10}}, reportLine("#VOLUME:"));
         QByteArray noise(1 << 20, Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         noise.replace('#', '.').replace('\0', '.').prepend("#ID:5" + QByteArray(25 << 20, 'x') + "\n#VOLUME:99\n").append("\n#BOOT:42");
