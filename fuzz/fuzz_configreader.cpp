@@ -9,7 +9,7 @@
 //  - the same holds when the device hands out 1 to 16 bytes per read (sizes taken
 //    from the input), so that lines, characters and line ends fall across reads; the
 //    reader fills its pieces the same either way, so each input checks one of the two
-//    (taken from the input), for twice the inputs a second;
+//    (taken from the input), for nearly twice the inputs a second;
 //  - that reading finds the bytes to be text, or not, as a plain decoding does;
 //  - every value those lines hand to the window is one its editor can hold;
 //  - every reason or warning names a real line of the input, one that says what the
